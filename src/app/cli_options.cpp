@@ -1,0 +1,164 @@
+#include "app/cli_options.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <map>
+
+namespace talvo {
+
+namespace {
+
+// The whole text must be a finite number (leading and trailing blanks allowed).
+std::optional<double> StrictNumber(const std::string& text) {
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    errno = 0;
+    double value = std::strtod(begin, &end);
+    if (end == begin || errno == ERANGE || !std::isfinite(value)) return std::nullopt;
+    while (*end == ' ') ++end;
+    if (*end != '\0') return std::nullopt;
+    return value;
+}
+
+bool IsLeapYear(int year) { return year % 4 == 0 && year != 2100; }
+
+int DaysIn(int month, int year) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// Reads "a<sep>b<sep>c" of whole numbers; false on anything else.
+bool ThreeNumbers(const std::string& text, char sep, int& a, int& b, int& c) {
+    char s1 = 0, s2 = 0;
+    int consumed = 0;
+    if (std::sscanf(text.c_str(), "%d%c%d%c%d%n", &a, &s1, &b, &s2, &c, &consumed) != 5) return false;
+    return s1 == sep && s2 == sep && static_cast<std::size_t>(consumed) == text.size();
+}
+
+std::string RangeError(const std::string& option, const std::string& what) {
+    return option + ": " + what;
+}
+
+}  // namespace
+
+const char* ShowUsage() {
+    return "usage: talvo-cli show [--lat DEG] [--lon DEG] [--utc-offset HOURS]\n"
+           "                      [--date YYYY-MM-DD] [--time HH:MM:SS]\n"
+           "                      [--ra HOURS --dec DEGREES [--epoch YEAR]] [--fixed-epoch YEAR]\n"
+           "                      [--json]\n"
+           "  --lat DEG           latitude, north positive (default 0)\n"
+           "  --lon DEG           longitude, WEST positive (default 0)\n"
+           "  --utc-offset HOURS  hours WEST of UTC, UT = local time + offset (default: the system's)\n"
+           "  --date, --time      a local moment 1980-2199 (fictitious time, as the window's Date and\n"
+           "                      Time commands set it); default: now, in real time\n"
+           "  --ra, --dec         a position, in hours and degrees, of epoch --epoch (default 2000)\n"
+           "  --fixed-epoch YEAR  present positions in this epoch in real time, as a telescope that\n"
+           "                      works in a fixed epoch (J2000) sees them\n"
+           "  --json              one JSON object with the texts and the raw numbers\n";
+}
+
+std::optional<ShowOptions> ParseShowOptions(const std::vector<std::string>& args, std::string& error) {
+    ShowOptions options;
+    using Handler = std::function<bool(const std::string& name, const std::string& value)>;
+
+    auto number = [&](std::optional<double>& target, double low, double high, const char* what) {
+        return Handler([&target, low, high, what, &error](const std::string& name, const std::string& value) {
+            std::optional<double> parsed = StrictNumber(value);
+            if (!parsed) {
+                error = name + ": '" + value + "' is not a number";
+                return false;
+            }
+            if (*parsed < low || *parsed > high) {
+                error = RangeError(name, what);
+                return false;
+            }
+            target = parsed;
+            return true;
+        });
+    };
+    std::optional<double> epoch;
+    const std::map<std::string, Handler> valued = {
+        {"--lat", number(options.latitudeDegrees, -90, 90, "latitude must be between -90 and 90 degrees")},
+        {"--lon", number(options.longitudeDegrees, -180, 180, "longitude must be between -180 and 180 degrees (west positive)")},
+        {"--utc-offset", number(options.utcOffsetHours, -14, 14, "the UTC offset must be between -14 and 14 hours (west positive)")},
+        {"--ra", number(options.raHours, 0, 24, "right ascension must be from 0 to 24 hours")},
+        {"--dec", number(options.decDegrees, -90, 90, "declination must be between -90 and 90 degrees")},
+        {"--epoch", number(epoch, 1900, 2200, "the epoch must be a year from 1900 to 2200")},
+        {"--fixed-epoch", number(options.fixedEpoch, 1900, 2200, "the fixed epoch must be a year from 1900 to 2200")},
+        {"--date", [&](const std::string& name, const std::string& value) {
+             CliDate d;
+             if (!ThreeNumbers(value, '-', d.year, d.month, d.day)) {
+                 error = name + ": '" + value + "' is not a date of the form YYYY-MM-DD";
+                 return false;
+             }
+             if (d.year < 1980 || d.year > 2199) {
+                 error = RangeError(name, "the year must be from 1980 to 2199");
+                 return false;
+             }
+             if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > DaysIn(d.month, d.year)) {
+                 error = name + ": " + value + " is not a date of the calendar";
+                 return false;
+             }
+             options.date = d;
+             return true;
+         }},
+        {"--time", [&](const std::string& name, const std::string& value) {
+             CliTime t;
+             if (!ThreeNumbers(value, ':', t.hour, t.minute, t.second)) {
+                 error = name + ": '" + value + "' is not a time of the form HH:MM:SS";
+                 return false;
+             }
+             if (t.hour < 0 || t.hour > 23 || t.minute < 0 || t.minute > 59 || t.second < 0 || t.second > 59) {
+                 error = name + ": " + value + " is not a time of day (00:00:00 to 23:59:59)";
+                 return false;
+             }
+             options.time = t;
+             return true;
+         }},
+    };
+
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        if (name == "--json") {
+            options.json = true;
+            continue;
+        }
+        if (name == "--help" || name == "-h") {
+            options.help = true;
+            continue;
+        }
+        std::optional<std::string> value;
+        if (std::size_t eq = name.find('='); eq != std::string::npos && name.rfind("--", 0) == 0) {
+            value = name.substr(eq + 1);
+            name = name.substr(0, eq);
+        }
+        auto handler = valued.find(name);
+        if (handler == valued.end()) {
+            error = "unknown option '" + name + "' (talvo-cli show --help lists the options)";
+            return std::nullopt;
+        }
+        if (!value) {
+            if (i + 1 >= args.size()) {
+                error = name + " needs a value";
+                return std::nullopt;
+            }
+            value = args[++i];
+        }
+        if (!handler->second(name, *value)) return std::nullopt;
+    }
+    if (options.raHours.has_value() != options.decDegrees.has_value()) {
+        error = "a position needs both --ra and --dec";
+        return std::nullopt;
+    }
+    if (options.raHours && *options.raHours >= 24.0) {
+        error = RangeError("--ra", "right ascension must be from 0 to 24 hours");
+        return std::nullopt;
+    }
+    if (epoch) options.epoch = *epoch;
+    return options;
+}
+
+}  // namespace talvo

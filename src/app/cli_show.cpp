@@ -1,0 +1,168 @@
+#include "app/cli_show.h"
+
+#include <cstdio>
+#include <optional>
+#include <sstream>
+#include <utility>
+
+#include "app/cli_options.h"
+#include "app/console_dialogs.h"
+#include "app/form1.h"
+#include "app/session_state.h"
+#include "engine/coordinates.h"
+#include "engine/text_format.h"
+#include "engine/time_scales.h"
+#include "platform/fixed_time_zone.h"
+
+namespace talvo {
+
+namespace {
+
+std::string JsonString(const std::string& utf8) {
+    std::string out = "\"";
+    for (char c : utf8) {
+        switch (c) {
+            case '"': out += "\\\""; break;
+            case '\\': out += "\\\\"; break;
+            case '\n': out += "\\n"; break;
+            case '\t': out += "\\t"; break;
+            default:
+                if (static_cast<unsigned char>(c) < 0x20) {
+                    char escaped[8];
+                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+                    out += escaped;
+                } else {
+                    out += c;
+                }
+        }
+    }
+    return out + "\"";
+}
+
+std::string JsonNumber(double value) {
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
+using Fields = std::vector<std::pair<std::string, std::string>>;  // name, text (code page 1252)
+
+Fields ShownFields(const Form1& form, bool withObject) {
+    Fields fields = {{"Time", form.Time.caption},          {"Date", form.Date.caption},
+                     {"gmt", form.gmt.caption},            {"SiderealTime", form.SiderealTime.caption},
+                     {"Latitude", form.Latitude.caption},  {"Longitude", form.Longitude.caption}};
+    if (withObject) {
+        fields.insert(fields.end(), {{"RightAsc", form.RightAsc.caption},
+                                     {"Declination", form.Declination.caption},
+                                     {"Altitude", form.Altitude.caption},
+                                     {"Azimuth", form.Azimuth.caption}});
+    }
+    return fields;
+}
+
+void PrintLines(const Fields& fields, std::ostream& out) {
+    for (const auto& [name, text] : fields) out << name << ": " << Cp1252ToUtf8(text) << '\n';
+}
+
+void PrintJson(const Fields& fields, const SessionState& state, std::ostream& out) {
+    out << "{";
+    const char* separator = "";
+    for (const auto& [name, text] : fields) {
+        out << separator << JsonString(name) << ": " << JsonString(Cp1252ToUtf8(text));
+        separator = ", ";
+    }
+    out << ", \"julianDate\": " << JsonNumber(state.clock.julianDate)
+        << ", \"localSiderealTime\": " << JsonNumber(state.clock.localSiderealTime);
+    if (state.object.present != 0) {
+        out << ", \"altitude\": " << JsonNumber(state.object.altitude)
+            << ", \"azimuth\": " << JsonNumber(state.object.azimuth)
+            << ", \"rightAscension\": " << JsonNumber(RightAscensionHours(state.object))
+            << ", \"declination\": " << JsonNumber(DeclinationDegrees(state.object));
+    }
+    out << "}\n";
+}
+
+// The moment to show: now, with the date and/or time of the options put in its place.
+platform::LocalDateTime ChosenMoment(const ShowOptions& options, const platform::Clock& clock) {
+    platform::LocalDateTime moment = clock.Now();
+    if (options.date) {
+        moment.year = options.date->year;
+        moment.month = options.date->month;
+        moment.day = options.date->day;
+    }
+    if (options.time) {
+        moment.hour = options.time->hour;
+        moment.minute = options.time->minute;
+        moment.second = options.time->second;
+    }
+    return moment;
+}
+
+int RunShow(const ShowOptions& options, const platform::Clock& clock, const platform::TimeZone& systemZone,
+            std::ostream& out, std::ostream& err) {
+    SessionState state;
+    std::optional<platform::FixedTimeZone> givenZone;
+    if (options.utcOffsetHours) givenZone.emplace(*options.utcOffsetHours);
+    const platform::TimeZone& zone = givenZone ? *givenZone : systemZone;
+
+    SetSite(state.site, options.latitudeDegrees.value_or(0.0), options.longitudeDegrees.value_or(0.0));
+    ApplySystemTimeZone(state, zone);
+    ApplyDateOrder(state);
+    if (options.fixedEpoch) state.scope.fixedEpoch = *options.fixedEpoch;
+
+    // A moment given on the command line is fictitious time, as the window's Date and Time
+    // commands make it; otherwise the clock runs in real time.
+    if (options.date || options.time) {
+        state.clock.realTime = false;
+        state.clock.SetMoment(ChosenMoment(options, clock));
+    }
+
+    ConsoleDialogs dialogs(err);
+    Form1 form(state, clock, zone, dialogs);
+    form.ReadClock();
+    CalcTime(state.clock, state.site);
+    if (options.raHours) SelectPosition(state, *options.raHours, *options.decDegrees, options.epoch);
+    form.RefreshAll();
+
+    Fields fields = ShownFields(form, state.object.present != 0);
+    if (options.json) {
+        PrintJson(fields, state, out);
+    } else {
+        PrintLines(fields, out);
+    }
+    return kCliOk;
+}
+
+const char* kUsage =
+    "usage: talvo-cli COMMAND [OPTIONS]\n"
+    "commands:\n"
+    "  show   the main window's fields for a site, a moment and a position\n"
+    "talvo-cli COMMAND --help shows the options of a command.\n";
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, const platform::Clock& clock,
+           const platform::TimeZone& systemZone, std::ostream& out, std::ostream& err) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+        (args.empty() ? err : out) << kUsage;
+        return args.empty() ? kCliBadArguments : kCliOk;
+    }
+    if (args[0] != "show") {
+        err << "talvo-cli: unknown command '" << args[0] << "' (talvo-cli --help lists the commands)\n";
+        return kCliBadArguments;
+    }
+    std::string error;
+    std::optional<ShowOptions> options =
+        ParseShowOptions(std::vector<std::string>(args.begin() + 1, args.end()), error);
+    if (!options) {
+        err << "talvo-cli show: " << error << '\n';
+        return kCliBadArguments;
+    }
+    if (options->help) {
+        out << ShowUsage();
+        return kCliOk;
+    }
+    return RunShow(*options, clock, systemZone, out, err);
+}
+
+}  // namespace talvo

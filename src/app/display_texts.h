@@ -1,0 +1,45 @@
+// The texts of the main window's clock, site and position fields. Texts are in the program's
+// code page: the degree sign is character 176.
+#pragma once
+
+#include <string>
+
+#include "engine/clock_state.h"
+#include "engine/current_object.h"
+#include "engine/observer_site.h"
+
+namespace talvo {
+
+// "21:05:09  EST": the local time and the zone letters.
+std::string TimeText(const ClockState& clock);
+
+// "06-12-2026", or "12-06-2026" when the site uses the month-day-year order.
+std::string DateText(const ClockState& clock);
+
+// "UTC   =  02:30:00 +": UT with its day mark (" ", "+" next day, "-" previous day).
+std::string GmtText(const ClockState& clock);
+
+// "Sidereal Time =  01:31:46".
+std::string SiderealTimeText(const ClockState& clock);
+
+// " 40° 30.0'  N" and " 74° 15.0'  W": degrees without sign, minutes, hemisphere.
+std::string LatitudeText(const ObserverSite& site);
+std::string LongitudeText(const ObserverSite& site);
+
+// " 2027 R.A. =  5h 35.28m"; for the Moon "Topocentric R.A. =  5h 35.28m". `targetEpoch` is
+// the epoch positions are presented in.
+std::string RightAscText(const CurrentObject& object, double targetEpoch);
+
+// "Dec = -5° 23.4'"; a declination between 0 and -1 degree shows "Dec = -0° 20.0'".
+std::string DeclinationText(const CurrentObject& object);
+
+// "Altitude = 41° 07'"; between 0 and -1 degree "Altitude = -00° 30'".
+std::string AltitudeText(const CurrentObject& object);
+
+// "Azimuth = 137° 09'  (SE)"; no compass point below the horizon.
+std::string AzimuthText(const CurrentObject& object);
+
+// The compass point of an azimuth in degrees: "(N)", "(NNE)", ... "(NNW)".
+std::string CompassPoint(double azimuthDegrees);
+
+}  // namespace talvo

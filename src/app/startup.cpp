@@ -1,0 +1,20 @@
+#include "app/startup.h"
+
+#include "platform/program_dir.h"
+
+namespace talvo {
+
+bool StartSession(SessionState& state, const platform::TimeZone& zone) {
+    state.appDir = platform::ProgramDirectory();
+    bool found = !state.appDir.empty();
+    state.transientDir = state.appDir + "TransientCats/";
+    if (found) platform::EnsureDirectory(state.transientDir);  // usually exists; failure is harmless
+
+    // No home location file is read yet, so the site stays at its defaults; the zone and the
+    // date order are decided as after a load of one.
+    ApplySystemTimeZone(state, zone);
+    ApplyDateOrder(state);
+    return found;
+}
+
+}  // namespace talvo
