@@ -111,4 +111,36 @@ std::string Cp1252ToUtf8(const std::string& text) {
     return out;
 }
 
+std::string Utf8ToCp1252(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        auto lead = static_cast<unsigned char>(text[i]);
+        int length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+        char32_t cp = 0;
+        bool valid = length > 0 && i + length <= text.size();
+        if (valid) {
+            cp = length == 1 ? lead : lead & (0x7F >> length);
+            for (int k = 1; k < length; ++k) {
+                auto next = static_cast<unsigned char>(text[i + k]);
+                if ((next & 0xC0) != 0x80) valid = false;
+                cp = (cp << 6) | (next & 0x3F);
+            }
+        }
+        i += valid ? static_cast<std::size_t>(length) : 1;
+        if (!valid) {
+            out += '?';
+        } else if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
+            out += static_cast<char>(cp);
+        } else {
+            char byte = '?';
+            for (int k = 0; k < 32; ++k) {
+                if (kHighControls[k] == cp && cp != 0) byte = static_cast<char>(0x80 + k);
+            }
+            out += byte;
+        }
+    }
+    return out;
+}
+
 }  // namespace talvo

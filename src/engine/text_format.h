@@ -32,6 +32,10 @@ double LeadingNumber(const std::string& text);
 // and toolkits. Undefined code points become U+FFFD.
 std::string Cp1252ToUtf8(const std::string& text);
 
+// UTF-8 to Windows-1252, for text typed into the window; characters the code page lacks become
+// "?", and so do malformed bytes.
+std::string Utf8ToCp1252(const std::string& text);
+
 // The degree sign in the program's code page.
 inline constexpr char kDegreeSign = '\xB0';
 
