@@ -74,7 +74,7 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
     position->setHorizontalSpacing(28);
     position->setVerticalSpacing(6);
     position->addWidget(AddHeading("Position", true), 0, 0);
-    position->addWidget(AddHeading("Above the horizon", true), 0, 1);
+    position->addWidget(AddHeading("Horizon", true), 0, 1);
     position->addWidget(AddField(model_.RightAsc, emphasis), 1, 0);
     position->addWidget(AddField(model_.Declination, emphasis), 2, 0);
     position->addWidget(AddField(model_.Altitude, emphasis), 1, 1);
