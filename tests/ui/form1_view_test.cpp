@@ -23,18 +23,9 @@ public:
     platform::LocalDateTime Now() const override { return moment; }
 };
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "form1_view_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 class Form1ViewTest : public ::testing::Test {
 protected:
     Form1ViewTest() : zone(5.0), dialogs(messages), form(state, clock, zone, dialogs) {
-        App();
         SetSite(state.site, 40.5, 74.25);
         ApplySystemTimeZone(state, zone);
         ApplyDateOrder(state);
