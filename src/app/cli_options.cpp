@@ -47,7 +47,8 @@ std::string RangeError(const std::string& option, const std::string& what) {
 const char* ShowUsage() {
     return "usage: talvo-cli show [--lat DEG] [--lon DEG] [--utc-offset HOURS]\n"
            "                      [--date YYYY-MM-DD] [--time HH:MM:SS]\n"
-           "                      [--ra HOURS --dec DEGREES [--epoch YEAR]] [--fixed-epoch YEAR]\n"
+           "                      [--ra HOURS --dec DEGREES [--epoch YEAR] | --planet N]\n"
+           "                      [--fixed-epoch YEAR]\n"
            "                      [--json]\n"
            "  --lat DEG           latitude, north positive (default 0)\n"
            "  --lon DEG           longitude, WEST positive (default 0)\n"
@@ -55,6 +56,8 @@ const char* ShowUsage() {
            "  --date, --time      a local moment 1980-2199 (fictitious time, as the window's Date and\n"
            "                      Time commands set it); default: now, in real time\n"
            "  --ra, --dec         a position, in hours and degrees, of epoch --epoch (default 2000)\n"
+           "  --planet N          a body of the solar-system list: 0 Sun, 1 Mercury, 2 Venus, 3 Moon,\n"
+           "                      4 Mars, 5 Jupiter, 6 Saturn, 7 Uranus, 8 Neptune, 9 Pluto\n"
            "  --fixed-epoch YEAR  present positions in this epoch in real time, as a telescope that\n"
            "                      works in a fixed epoch (J2000) sees them\n"
            "  --json              one JSON object with the texts and the raw numbers\n";
@@ -80,6 +83,7 @@ std::optional<ShowOptions> ParseShowOptions(const std::vector<std::string>& args
         });
     };
     std::optional<double> epoch;
+    std::optional<double> planet;
     const std::map<std::string, Handler> valued = {
         {"--lat", number(options.latitudeDegrees, -90, 90, "latitude must be between -90 and 90 degrees")},
         {"--lon", number(options.longitudeDegrees, -180, 180, "longitude must be between -180 and 180 degrees (west positive)")},
@@ -88,6 +92,7 @@ std::optional<ShowOptions> ParseShowOptions(const std::vector<std::string>& args
         {"--dec", number(options.decDegrees, -90, 90, "declination must be between -90 and 90 degrees")},
         {"--epoch", number(epoch, 1900, 2200, "the epoch must be a year from 1900 to 2200")},
         {"--fixed-epoch", number(options.fixedEpoch, 1900, 2200, "the fixed epoch must be a year from 1900 to 2200")},
+        {"--planet", number(planet, 0, 9, "the body is a number from 0 (Sun) to 9 (Pluto)")},
         {"--date", [&](const std::string& name, const std::string& value) {
              CliDate d;
              if (!ThreeNumbers(value, '-', d.year, d.month, d.day)) {
@@ -158,6 +163,17 @@ std::optional<ShowOptions> ParseShowOptions(const std::vector<std::string>& args
         return std::nullopt;
     }
     if (epoch) options.epoch = *epoch;
+    if (planet) {
+        if (*planet != static_cast<int>(*planet)) {
+            error = RangeError("--planet", "the body is a number from 0 (Sun) to 9 (Pluto)");
+            return std::nullopt;
+        }
+        if (options.raHours) {
+            error = "give either --planet or --ra and --dec, not both";
+            return std::nullopt;
+        }
+        options.planet = static_cast<int>(*planet);
+    }
     return options;
 }
 

@@ -24,6 +24,7 @@ struct ShowOptions {
     std::optional<double> raHours;
     std::optional<double> decDegrees;
     double epoch = 2000.0;                   // epoch of --ra/--dec
+    std::optional<int> planet;               // row of the solar-system list, 0 Sun ... 9 Pluto
     std::optional<double> fixedEpoch;        // the telescope's fixed epoch
     bool json = false;
     bool help = false;

@@ -5,11 +5,13 @@
 #include <sstream>
 #include <utility>
 
+#include "app/body_selection.h"
 #include "app/cli_options.h"
 #include "app/console_dialogs.h"
 #include "app/form1.h"
 #include "app/session_state.h"
 #include "engine/coordinates.h"
+#include "engine/solar_system.h"
 #include "engine/text_format.h"
 #include "engine/time_scales.h"
 #include "platform/fixed_time_zone.h"
@@ -47,16 +49,28 @@ std::string JsonNumber(double value) {
 
 using Fields = std::vector<std::pair<std::string, std::string>>;  // name, text (code page 1252)
 
-Fields ShownFields(const Form1& form, bool withObject) {
+// The fields the window shows: the clock and the site always; the position, and rise, transit
+// and set, with an object; the names (a body's figures) for the Sun, the Moon and the planets.
+Fields ShownFields(const Form1& form, const CurrentObject& object) {
     Fields fields = {{"Time", form.Time.caption},          {"Date", form.Date.caption},
                      {"gmt", form.gmt.caption},            {"SiderealTime", form.SiderealTime.caption},
                      {"Latitude", form.Latitude.caption},  {"Longitude", form.Longitude.caption}};
-    if (withObject) {
-        fields.insert(fields.end(), {{"RightAsc", form.RightAsc.caption},
-                                     {"Declination", form.Declination.caption},
-                                     {"Altitude", form.Altitude.caption},
-                                     {"Azimuth", form.Azimuth.caption}});
+    if (object.present == 0) return fields;
+    if (IsSolarSystemBody(object)) {
+        fields.insert(fields.end(), {{"Magnitude", form.Magnitude.caption},
+                                     {"Name1", form.Name1.caption},
+                                     {"Name2label", form.Name2label.caption},
+                                     {"name3label", form.name3label.caption},
+                                     {"Name4label", form.Name4label.caption},
+                                     {"Name5Label", form.Name5Label.caption}});
     }
+    fields.insert(fields.end(), {{"RightAsc", form.RightAsc.caption},
+                                 {"Declination", form.Declination.caption},
+                                 {"Altitude", form.Altitude.caption},
+                                 {"Azimuth", form.Azimuth.caption},
+                                 {"RiseTime", form.RiseTime.caption},
+                                 {"TransitTime", form.TransitTime.caption},
+                                 {"SetTime", form.SetTime.caption}});
     return fields;
 }
 
@@ -73,11 +87,22 @@ void PrintJson(const Fields& fields, const SessionState& state, std::ostream& ou
     }
     out << ", \"julianDate\": " << JsonNumber(state.clock.julianDate)
         << ", \"localSiderealTime\": " << JsonNumber(state.clock.localSiderealTime);
-    if (state.object.present != 0) {
-        out << ", \"altitude\": " << JsonNumber(state.object.altitude)
-            << ", \"azimuth\": " << JsonNumber(state.object.azimuth)
-            << ", \"rightAscension\": " << JsonNumber(RightAscensionHours(state.object))
-            << ", \"declination\": " << JsonNumber(DeclinationDegrees(state.object));
+    const CurrentObject& object = state.object;
+    if (object.present != 0) {
+        out << ", \"altitude\": " << JsonNumber(object.altitude) << ", \"azimuth\": " << JsonNumber(object.azimuth)
+            << ", \"rightAscension\": " << JsonNumber(RightAscensionHours(object))
+            << ", \"declination\": " << JsonNumber(DeclinationDegrees(object));
+    }
+    if (IsSolarSystemBody(object)) {
+        if (object.planetIndex == kMoon) {
+            out << ", \"distanceKm\": " << JsonNumber(object.moonDistanceKm)
+                << ", \"phaseAngle\": " << JsonNumber(object.phaseAngle);
+        } else {
+            out << ", \"distanceAU\": " << JsonNumber(object.distanceAU);
+        }
+        out << ", \"diameterArcsec\": " << JsonNumber(BodyDiameterArcsec(object));
+        if (object.planetIndex != kSun) out << ", \"elongation\": " << JsonNumber(object.elongation);
+        out << ", \"constellation\": " << JsonString(object.constellationAbbreviation);
     }
     out << "}\n";
 }
@@ -122,9 +147,10 @@ int RunShow(const ShowOptions& options, const platform::Clock& clock, const plat
     form.ReadClock();
     CalcTime(state.clock, state.site);
     if (options.raHours) SelectPosition(state, *options.raHours, *options.decDegrees, options.epoch);
+    if (options.planet) SelectBody(state, *options.planet);
     form.RefreshAll();
 
-    Fields fields = ShownFields(form, state.object.present != 0);
+    Fields fields = ShownFields(form, state.object);
     if (options.json) {
         PrintJson(fields, state, out);
     } else {

@@ -3,14 +3,24 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "app/body_selection.h"
 #include "engine/numeric.h"
+#include "engine/solar_system.h"
 #include "engine/text_format.h"
 
 namespace talvo {
 
 namespace {
 
-constexpr int kMoonIndex = 3;  // row of the Moon in the solar-system list
+// The Moon's mean distance, km: its size is also shown relative to the size at that distance.
+constexpr double kMoonMeanDistanceKm = 384401.0;
+
+bool IsPlanet(const CurrentObject& object) { return IsSolarSystemBody(object) && object.planetIndex != kSun && object.planetIndex != kMoon; }
+
+// A catalog name as shown: without the leading "=" some catalogs mark names with.
+std::string ShownName(const std::string& name) {
+    return !name.empty() && name[0] == '=' ? name.substr(1) : name;
+}
 
 // Site minutes: more decimals for a site taken from a device, and where one decimal would
 // round up to 60.
@@ -61,7 +71,7 @@ std::string RightAscText(const CurrentObject& object, double targetEpoch) {
     // 59.995 and more would round to "60.00".
     double minutes = object.raMinutes >= 59.99 ? 59.99 : object.raMinutes;
     std::string ra = StrInt(object.raHours) + "h " + FormatFixed(minutes, 2, 2) + "m";
-    if (object.planetIndex == kMoonIndex) return "Topocentric R.A. = " + ra;
+    if (object.planetIndex == kMoon) return "Topocentric R.A. = " + ra;
     return StrNumber(targetEpoch) + " R.A. = " + ra;
 }
 
@@ -109,5 +119,63 @@ std::string AzimuthText(const CurrentObject& object) {
     std::string compass = object.altitude < 0.0 ? "" : CompassPoint(object.azimuth);
     return "Azimuth = " + std::to_string(degrees) + kDegreeSign + " " + TwoDigits(minutes) + "'  " + compass;
 }
+
+}  // namespace talvo
+
+namespace talvo {
+
+std::string MagnitudeText(const CurrentObject& object) {
+    if (object.planetIndex == kMoon) return "Constellation= " + object.constellation;
+    if (IsSolarSystemBody(object)) return "";
+    double magnitude = LeadingNumber(object.magnitudeText);
+    if (magnitude >= 99.0) return "Mag = Unspecified";
+    return "Mag = " + FormatFixed(magnitude, magnitude < 10.0 ? 1 : 2, 1);
+}
+
+std::string Name1Text(const CurrentObject& object) { return "Name = " + ShownName(object.name1); }
+
+std::string Name2Text(const CurrentObject& object) {
+    if (object.planetIndex == kMoon) return "Phase= " + object.phaseName;
+    if (IsSolarSystemBody(object)) {
+        double au = object.distanceAU;
+        return "Distance= " + (au < 10.0 ? FormatFixed(au, 1, 3) : FormatFixed(au, 2, 2)) + " AU";
+    }
+    return "Name2 = " + ShownName(object.name2);
+}
+
+std::string Name3Text(const CurrentObject& object) {
+    if (object.planetIndex == kSun) return "Elongation= 0";
+    if (IsSolarSystemBody(object)) return "Elongation= " + object.elongationText;
+    return "Name3 = " + ShownName(object.name3);
+}
+
+std::string Name4Text(const CurrentObject& object) {
+    if (object.planetIndex == kMoon) return "Dist = " + FormatGrouped(object.moonDistanceKm, 6, 1) + " km ";
+    if (IsSolarSystemBody(object)) return "Constellation= " + object.constellation;
+    return "Name4 = " + ShownName(object.name4);
+}
+
+std::string Name5Text(const CurrentObject& object) {
+    if (object.planetIndex == kSun) return "Size= " + FormatFixed(BodyDiameterArcsec(object) / 60.0, 2, 1) + "'";
+    if (object.planetIndex == kMoon) {
+        return "Size= " + FormatFixed(object.moonDiameter, 2, 1) + "'  " +
+               FormatFixed(kMoonMeanDistanceKm / object.moonDistanceKm, 1, 2) + "x avg";
+    }
+    if (IsPlanet(object)) {
+        double arcsec = BodyDiameterArcsec(object);
+        return "Size= " + FormatFixed(arcsec, 1, arcsec < 10.0 ? 3 : 2) + "\"";
+    }
+    return "Name5 = " + ShownName(object.name5);
+}
+
+std::string RiseTimeText(const CurrentObject& object) { return object.riseLabel + object.riseText; }
+
+std::string TransitTimeText(const CurrentObject& object) {
+    double altitude = object.meridianAltitude;
+    return object.transitLabel + object.transitText + "  " + FormatFixed(altitude, altitude < 10.0 ? 1 : 2, 1) +
+           kDegreeSign;
+}
+
+std::string SetTimeText(const CurrentObject& object) { return object.setLabel + object.setText; }
 
 }  // namespace talvo

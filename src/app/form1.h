@@ -1,6 +1,8 @@
 // The main window's model: its controls, its 900 ms timer and the per-tick refresh.
 #pragma once
 
+#include <array>
+
 #include "app/control.h"
 #include "app/session_state.h"
 #include "platform/clock.h"
@@ -27,10 +29,19 @@ public:
     Control Latitude;
     Control Longitude;
     Control Catalog;
+    Control Magnitude;
+    Control Name1;
+    Control Name2label;
+    Control name3label;
+    Control Name4label;
+    Control Name5Label;
     Control RightAsc;
     Control Declination;
     Control Altitude;
     Control Azimuth;
+    Control RiseTime;
+    Control TransitTime;
+    Control SetTime;
     Control General;       // status line
     Control RealTime;      // "Back to Real Time", shown only in fictitious time
     Timer Timer1;          // the real-time loop
@@ -56,8 +67,13 @@ public:
     // colour (nothing shows) without one.
     Colour ObjectFieldColour() const;
 
+    // The controls that describe the object: drawn in the background colour without one.
+    std::array<Control*, 13> ObjectFields();
+
 private:
     void ApplyColours();
+    void DrawObjectFields();
+    void SetBodyToolTips();
 
     SessionState& state_;
     const platform::Clock& clock_;

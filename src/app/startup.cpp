@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "engine/constellations.h"
 #include "platform/program_dir.h"
 
 namespace talvo {
@@ -9,6 +10,8 @@ bool StartSession(SessionState& state, const platform::TimeZone& zone) {
     bool found = !state.appDir.empty();
     state.transientDir = state.appDir + "TransientCats/";
     if (found) platform::EnsureDirectory(state.transientDir);  // usually exists; failure is harmless
+
+    BuildConstellationTable();
 
     // No home location file is read yet, so the site stays at its defaults; the zone and the
     // date order are decided as after a load of one.

@@ -61,6 +61,23 @@ void StorePosition(CurrentObject& object, double raHours, double decDegrees) {
     StoreDeclination(object, decDegrees);
 }
 
+void CarryDeclinationMinutes(CurrentObject& object) {
+    if (object.decMinutes < 59.95) return;
+    bool negative = object.decDegrees < 0 || object.decSign < 0;
+    object.decMinutes = 0.0;
+    object.decDegrees += negative ? -1 : 1;
+    object.decSign = 1;  // the degrees are no longer 0 and carry the sign themselves
+}
+
+void StoreDisplayPosition(CurrentObject& object, double raHours, double decDegrees) {
+    StorePosition(object, raHours, decDegrees);
+    if (object.raMinutes >= 59.95) {
+        object.raMinutes = 0.0;
+        object.raHours = object.raHours + 1 == 24 ? 0 : object.raHours + 1;
+    }
+    CarryDeclinationMinutes(object);
+}
+
 void Precess(CurrentObject& object, double from, double to, double latitude) {
     if (object.present == 0 || from == to) return;
 
@@ -72,10 +89,12 @@ void Precess(CurrentObject& object, double from, double to, double latitude) {
     double dm = Int(object.decMinutes);
     double ds = 60.0 * (object.decMinutes - dm);
 
+    // Newcomb's rates change by 0.0279" and -0.0085" a century (m = 3.07234 s + 0.00186 s T);
+    // ten times that would make m 46.36" a year at 2000 instead of 46.12", 6" in 25 years.
     double t = ((from + to) / 2.0 - 1900.0) / 100.0;  // centuries from 1900 at mid-interval
     double years = to - from;
-    double m = 46.08506 + 0.27945 * t + 0.00012 * t * t;  // arc-seconds a year, in RA
-    double n = 20.04685 - 0.08533 * t - 0.00037 * t * t;  // arc-seconds a year, in Dec
+    double m = 46.08506 + 0.027945 * t + 0.0000012 * t * t;  // arc-seconds a year, in RA
+    double n = 20.04685 - 0.008533 * t - 0.0000037 * t * t;  // arc-seconds a year, in Dec
 
     double alpha = (h + mi / 60.0 + s / 3600.0) * 15.0;
     bool south = object.decDegrees < 0 || object.decSign < 0;

@@ -38,6 +38,14 @@ double Rev2Pi(double x);
 // sets decSign; the epoch and the other fields are left as they are.
 void StorePosition(CurrentObject& object, double raHours, double decDegrees);
 
+// As StorePosition, for positions that go straight to the display: minutes of right ascension
+// or declination that would show as 60 (59.95 or more) become 0 with one unit carried (the
+// degrees away from zero, 24 h to 0 h).
+void StoreDisplayPosition(CurrentObject& object, double raHours, double decDegrees);
+
+// Carries declination minutes of 59.95 or more into the whole degrees, away from zero.
+void CarryDeclinationMinutes(CurrentObject& object);
+
 // The object's right ascension in hours and declination in degrees, as plain numbers.
 double RightAscensionHours(const CurrentObject& object);
 double DeclinationDegrees(const CurrentObject& object);

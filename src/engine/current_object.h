@@ -1,6 +1,8 @@
 // The object the main window follows.
 #pragma once
 
+#include <string>
+
 namespace talvo {
 
 // Position fields hold right ascension and declination in the target epoch, split for display.
@@ -9,6 +11,9 @@ namespace talvo {
 struct CurrentObject {
     int present = 0;       // nonzero when an object is selected
     int planetIndex = -1;  // -1 catalog or typed object; 0-9 the solar-system list rows
+
+    std::string name1, name2, name3, name4, name5;  // a body's name1 is padded to 12 characters
+    std::string magnitudeText = "99";               // as the catalog gives it; 99 or more: none
 
     int raHours = 0;          // whole hours of right ascension
     double raMinutes = 0.0;   // minutes of time with fraction
@@ -23,6 +28,23 @@ struct CurrentObject {
     double azimuthMinutes = 0.0;   // 60 x fraction of the azimuth
     double refraction = 0.0;       // arc-minutes applied by the last conversion (0 when none)
     double meridianAltitude = 0.0; // degrees at upper transit, from whole degrees of declination
+
+    // Rise, transit and set: caption and value of each field (local clock times "hh:mm" and a
+    // day marker "  ", " +" or " -").
+    std::string riseLabel, riseText, transitLabel, transitText, setLabel, setText;
+
+    // The Sun, the Moon and the planets.
+    std::string constellation;       // 12-character name
+    std::string constellationAbbreviation;  // "Vir"
+    double distanceAU = 0.0;         // Sun and planets, astronomical units
+    double raDecimalHours = 0.0;     // a planet's right ascension for the equinox 2000, hours
+    float moonDistanceKm = 0.0f;     // topocentric, kilometres
+    float moonDiameter = 0.0f;       // apparent, arc-minutes
+    double phaseAngle = 0.0;         // the Moon's longitude minus the Sun's, degrees 0-360
+    double elongation = 0.0;         // angle from the Sun along the ecliptic, degrees 0-180
+    std::string phaseName;           // 8 characters: "  New   ", "Wax Cres", ...
+    std::string elongationText;      // 12 characters: " 45", degree sign, " Evening"
+    std::string elongationDegrees;   // whole degrees as text, " 45"
 };
 
 }  // namespace talvo

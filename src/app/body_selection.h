@@ -1,0 +1,34 @@
+// Choosing the Sun, the Moon or a planet from the solar-system list, and keeping it current.
+#pragma once
+
+#include <array>
+
+#include "app/session_state.h"
+
+namespace talvo {
+
+// The rows of the solar-system list, in the order of planetIndex.
+inline constexpr std::array<const char*, 10> kBodyListRows = {
+    "0 Sun", "1 Mercury", "2 Venus", "3 Moon", "4 Mars",
+    "5 Jupiter", "6 Saturn", "7 Uranus", "8 Neptune", "9 Pluto-dwarf"};
+
+// Apparent diameter at 1 AU, arc-seconds, by list row (the Moon's comes from its distance).
+inline constexpr std::array<double, 10> kDiameterAt1AU = {1919.26, 6.72, 16.68, 0.0, 9.36,
+                                                          196.88, 165.46, 70.04, 67.00, 3.28};
+
+// True when the object is one of the solar-system list's bodies.
+bool IsSolarSystemBody(const CurrentObject& object);
+
+// Makes list row `index` (0-9) the current object: its name, position, size, phase, distance,
+// elongation and constellation for the session's moment and site. Clears riseSetValid. The
+// clock's time scales (CalcTime) must be current. An index outside 0-9 changes nothing and
+// returns false.
+bool SelectBody(SessionState& state, int index);
+
+// Recomputes the chosen body for the session's present moment (every tick of the real-time loop).
+void UpdateBody(SessionState& state);
+
+// The apparent diameter of the current body in arc-seconds (0 for other objects).
+double BodyDiameterArcsec(const CurrentObject& object);
+
+}  // namespace talvo
