@@ -70,6 +70,19 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
     outer->addLayout(clock);
     outer->addWidget(Rule(this));
 
+    auto* names = new QGridLayout;
+    names->setHorizontalSpacing(28);
+    names->setVerticalSpacing(4);
+    names->addWidget(AddHeading("Object", true), 0, 0);
+    names->addWidget(AddField(model_.Name1, emphasis), 1, 0);
+    names->addWidget(AddField(model_.Magnitude, normal), 1, 1);
+    names->addWidget(AddField(model_.Name2label, normal), 2, 0);
+    names->addWidget(AddField(model_.name3label, normal), 2, 1);
+    names->addWidget(AddField(model_.Name4label, normal), 3, 0);
+    names->addWidget(AddField(model_.Name5Label, normal), 3, 1);
+    names->setColumnStretch(2, 1);
+    outer->addLayout(names);
+
     auto* position = new QGridLayout;
     position->setHorizontalSpacing(28);
     position->setVerticalSpacing(6);
@@ -81,6 +94,14 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
     position->addWidget(AddField(model_.Azimuth, emphasis), 2, 1);
     position->setColumnStretch(2, 1);
     outer->addLayout(position);
+
+    auto* riseSet = new QHBoxLayout;
+    riseSet->setSpacing(28);
+    riseSet->addWidget(AddField(model_.RiseTime, normal));
+    riseSet->addWidget(AddField(model_.TransitTime, normal));
+    riseSet->addWidget(AddField(model_.SetTime, normal));
+    riseSet->addStretch(1);
+    outer->addLayout(riseSet);
     outer->addStretch(1);
 
     auto* footer = new QHBoxLayout;

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/body_selection.h"
 #include "app/console_dialogs.h"
 #include "app/form1.h"
 #include "engine/time_scales.h"
@@ -68,6 +69,19 @@ TEST_F(Form1ViewTest, DrawsTheModelsTextsAndColours) {
     EXPECT_TRUE(view->LabelFor(form.Altitude)->styleSheet().contains("#ffff00"));
     EXPECT_TRUE(view->styleSheet().contains("#c00000"));
     MaybeSaveScreenshot("main-window-object.png");
+}
+
+TEST_F(Form1ViewTest, ShowsTheMoonsFigures) {
+    form.ReadClock();
+    CalcTime(state.clock, state.site);
+    SelectBody(state, 3);
+    form.Form_Load();
+    view = std::make_unique<Form1View>(form);
+    view->resize(1024, 600);
+    EXPECT_TRUE(Shown(form.Name2label).startsWith("Phase= "));
+    EXPECT_TRUE(Shown(form.RightAsc).startsWith("Topocentric R.A. = "));
+    EXPECT_TRUE(Shown(form.Name5Label).endsWith("x avg"));
+    MaybeSaveScreenshot("main-window-moon.png");
 }
 
 TEST_F(Form1ViewTest, ObjectFieldsVanishWithoutAnObject) {
