@@ -1,0 +1,218 @@
+#include "engine/coordinates.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/numeric.h"
+#include "engine/refraction.h"
+
+namespace talvo {
+namespace {
+
+constexpr double kRad = 3.14159265358979323846 / 180.0;  // exact, for the reference formulas
+
+double Radians(double degrees) { return degrees / kDegreesPerRadian; }
+
+CurrentObject Object(double raHours, double decDegrees) {
+    CurrentObject object;
+    object.present = 1;
+    StorePosition(object, raHours, decDegrees);
+    return object;
+}
+
+double Apparent(double trueAltitude) { return trueAltitude + Refraction(trueAltitude) / 60.0; }
+
+double DegreesApart(double a, double b) { return std::fabs(std::remainder(a - b, 360.0)); }
+
+TEST(CalcAltAz, MeridianAndEitherSideOfIt) {
+    CurrentObject south = Object(6.0, 10.0), rising = Object(7.0, 10.0), setting = Object(5.0, 10.0);
+    for (CurrentObject* object : {&south, &rising, &setting}) CalcAltAz(*object, Radians(40.0), 6.0);
+    EXPECT_NEAR(south.azimuth, 180.0, 1e-5);
+    EXPECT_NEAR(south.altitude, Apparent(60.0), 1e-6);
+    EXPECT_DOUBLE_EQ(south.refraction, Refraction(60.0));
+    EXPECT_TRUE(rising.azimuth > 90.0 && rising.azimuth < 180.0) << rising.azimuth;
+    EXPECT_TRUE(setting.azimuth > 180.0 && setting.azimuth < 270.0) << setting.azimuth;
+
+    CurrentObject north = Object(6.0, 10.0);  // seen from 30 S, north of the zenith
+    CalcAltAz(north, Radians(-30.0), 6.0);
+    EXPECT_LT(DegreesApart(north.azimuth, 0.0), 1e-5);
+    EXPECT_NEAR(north.altitude, Apparent(50.0), 1e-6);
+}
+
+TEST(CalcAltAz, AgreesWithSphericalTrigonometry) {
+    const double lst = 3.25;
+    for (double lat : {-65.0, -33.5, 0.0, 40.5, 78.0}) {
+        for (double dec = -80.0; dec <= 80.0; dec += 20.0) {
+            for (double hourAngle = -11.5; hourAngle < 12.0; hourAngle += 1.25) {
+                CurrentObject object = Object(std::fmod(lst - hourAngle + 24.0, 24.0), dec);
+                CalcAltAz(object, Radians(lat), lst);
+                double h = hourAngle * 15 * kRad, d = dec * kRad, p = lat * kRad;
+                double alt = std::asin(std::sin(p) * std::sin(d) + std::cos(p) * std::cos(d) * std::cos(h));
+                double az = std::atan2(-std::cos(d) * std::sin(h),
+                                       std::sin(d) * std::cos(p) - std::cos(d) * std::sin(p) * std::cos(h));
+                ASSERT_NEAR(object.altitude, Apparent(alt / kRad), 1e-5)
+                    << lat << " " << dec << " " << hourAngle;
+                ASSERT_LT(DegreesApart(object.azimuth, az / kRad), 1e-5)
+                    << lat << " " << dec << " " << hourAngle;
+                ASSERT_TRUE(object.azimuth >= 0.0 && object.azimuth < 360.0);
+                ASSERT_NEAR(object.altitudeMinutes,
+                            std::fabs(60.0 * (object.altitude - Fix(object.altitude))), 1e-9);
+            }
+        }
+    }
+}
+
+TEST(StorePosition, DeclinationBetweenZeroAndMinusOneDegree) {
+    CurrentObject object = Object(6.0, -20.0 / 60.0);
+    EXPECT_EQ(object.decDegrees, 0);
+    EXPECT_NEAR(object.decMinutes, 20.0, 1e-9);
+    EXPECT_EQ(object.decSign, -1);
+    EXPECT_NEAR(DeclinationDegrees(object), -1.0 / 3.0, 1e-12);
+    CalcAltAz(object, Radians(40.0), 6.0);
+    EXPECT_NEAR(object.altitude, Apparent(50.0 - 1.0 / 3.0), 1e-6);
+}
+
+TEST(Precess, LeavesThePositionAloneWithoutObjectOrChangeOfEpoch) {
+    CurrentObject object = Object(5.588, -5.39);
+    object.meridianAltitude = 12.5;
+    const CurrentObject before = object;
+    Precess(object, 2000.0, 2000.0, Radians(40.0));
+    object.present = 0;
+    Precess(object, 2000.0, 2050.0, Radians(40.0));
+    EXPECT_EQ(object.raHours, before.raHours);
+    EXPECT_EQ(object.raMinutes, before.raMinutes);
+    EXPECT_EQ(object.decDegrees, before.decDegrees);
+    EXPECT_EQ(object.decMinutes, before.decMinutes);
+    EXPECT_EQ(object.meridianAltitude, before.meridianAltitude);
+}
+
+// Rigorous precession from J2000 by the IAU 1976 angles; `t` in Julian centuries.
+void PrecessFromJ2000(double& raHours, double& decDegrees, double t) {
+    double zeta = (2306.2181 * t + 0.30188 * t * t + 0.017998 * t * t * t) / 3600.0 * kRad;
+    double z = (2306.2181 * t + 1.09468 * t * t + 0.018203 * t * t * t) / 3600.0 * kRad;
+    double theta = (2004.3109 * t - 0.42665 * t * t - 0.041833 * t * t * t) / 3600.0 * kRad;
+    double a = raHours * 15.0 * kRad, d = decDegrees * kRad;
+    double x = std::cos(d) * std::sin(a + zeta);
+    double y = std::cos(theta) * std::cos(d) * std::cos(a + zeta) - std::sin(theta) * std::sin(d);
+    double s = std::sin(theta) * std::cos(d) * std::cos(a + zeta) + std::cos(theta) * std::sin(d);
+    raHours = std::fmod((std::atan2(x, y) + z) / kRad / 15.0 + 24.0, 24.0);
+    decDegrees = std::asin(s) / kRad;
+}
+
+// The first-order formulas are good to about an arc-second over a quarter century.
+TEST(Precess, AgreesWithRigorousPrecessionOverAQuarterCentury) {
+    struct Star {
+        const char* name;
+        double raHours, decDegrees;  // J2000
+    } stars[] = {{"Vega", 18 + 36 / 60.0 + 56.33635 / 3600, 38 + 47 / 60.0 + 1.2802 / 3600},
+                 {"Sirius", 6 + 45 / 60.0 + 8.91728 / 3600, -(16 + 42 / 60.0 + 58.0171 / 3600)},
+                 {"M42", 5.588, -5.39}};
+    for (const Star& star : stars) {
+        for (double years : {25.0, -25.0}) {
+            CurrentObject object = Object(star.raHours, star.decDegrees);
+            Precess(object, 2000.0, 2000.0 + years, Radians(40.0));
+            double ra = star.raHours, dec = star.decDegrees;
+            PrecessFromJ2000(ra, dec, years / 100.0);
+            double raError = (RightAscensionHours(object) - ra) * 15 * 3600 * std::cos(dec * kRad);
+            EXPECT_LT(std::fabs(raError), 2.0) << star.name << " " << years;
+            EXPECT_LT(std::fabs(DeclinationDegrees(object) - dec) * 3600, 2.0) << star.name << " " << years;
+        }
+    }
+}
+
+TEST(Precess, RightAscensionWrapsIntoTheDay) {
+    CurrentObject object = Object(0.5 / 60.0, 10.0);  // 0h 0.5m, back past 0 h
+    Precess(object, 2000.0, 1950.0, Radians(40.0));
+    EXPECT_EQ(object.raHours, 23);
+    EXPECT_TRUE(object.raMinutes > 57.0 && object.raMinutes < 59.0) << object.raMinutes;
+
+    object = Object(23.0 + 59.5 / 60.0, 10.0);
+    Precess(object, 2000.0, 2050.0, Radians(40.0));
+    EXPECT_EQ(object.raHours, 0);
+    EXPECT_TRUE(object.raMinutes > 1.0 && object.raMinutes < 3.0) << object.raMinutes;
+}
+
+TEST(GetTargetEpoch, FixedEpochOnlyInRealTime) {
+    ClockState clock;
+    clock.epochOfDate = 2027;
+    EXPECT_EQ(GetTargetEpoch(clock, 2000.0), 2000.0);
+    EXPECT_EQ(GetTargetEpoch(clock, -1.0), 2027.0);
+    EXPECT_EQ(GetTargetEpoch(clock, 0.0), 2027.0);
+    clock.realTime = false;
+    EXPECT_EQ(GetTargetEpoch(clock, 2000.0), 2027.0);
+}
+
+// Whole degrees and minutes, as the entry and the telescope give an apparent position.
+void SetApparent(CurrentObject& object, double altitude, double azimuth) {
+    object.altitude = std::floor(altitude);
+    object.altitudeMinutes = 60.0 * (altitude - std::floor(altitude));
+    object.azimuth = std::floor(azimuth);
+    object.azimuthMinutes = 60.0 * (azimuth - std::floor(azimuth));
+}
+
+TEST(CalcRaDecFromAltAz, HorizonIsTakenAsHalfAnArcMinuteUp) {
+    CurrentObject onHorizon, halfMinuteUp;
+    SetApparent(onHorizon, 0.0, 120.0);
+    SetApparent(halfMinuteUp, 1.0 / 120.0, 120.0);
+    CalcRaDecFromAltAz(onHorizon, Radians(40.0), 10.0);
+    CalcRaDecFromAltAz(halfMinuteUp, Radians(40.0), 10.0);
+    EXPECT_DOUBLE_EQ(onHorizon.altitude, 1.0 / 120.0 - InverseRefraction(1.0 / 120.0) / 60.0);
+    EXPECT_DOUBLE_EQ(RightAscensionHours(onHorizon), RightAscensionHours(halfMinuteUp));
+    EXPECT_DOUBLE_EQ(DeclinationDegrees(onHorizon), DeclinationDegrees(halfMinuteUp));
+}
+
+// Horizontal -> equatorial -> horizontal over the visible sky, north and south. The altitude
+// comes back within what the two refraction formulas agree to (0.062').
+TEST(CalcRaDecFromAltAz, RoundTripThroughCalcAltAz) {
+    const double lst = 17.75;
+    for (double lat : {-70.0, -33.5, 0.0, 40.5, 65.0}) {
+        for (double alt = 0.5; alt < 90.0; alt += 4.5) {
+            for (double az = 0.25; az < 360.0; az += 9.5) {
+                CurrentObject object;
+                object.present = 1;
+                SetApparent(object, alt, az);
+                CalcRaDecFromAltAz(object, Radians(lat), lst);
+                ASSERT_TRUE(RightAscensionHours(object) >= 0.0 && RightAscensionHours(object) < 24.0);
+                CalcAltAz(object, Radians(lat), lst);
+                ASSERT_NEAR(object.altitude, alt, 0.08 / 60.0) << lat << " " << alt << " " << az;
+                ASSERT_LT(DegreesApart(object.azimuth, az) * std::cos(alt * kRad), 1e-4)
+                    << lat << " " << alt << " " << az;
+            }
+        }
+    }
+}
+
+TEST(CalcRaDecFromAltAz, PolesAndZenithGiveNumbers) {
+    for (double lat : {90.0, -90.0}) {
+        CurrentObject object = Object(4.0, 25.0);
+        CalcAltAz(object, Radians(lat), 11.0);
+        EXPECT_TRUE(std::isfinite(object.azimuth));
+        EXPECT_NEAR(object.altitude, Apparent(lat > 0 ? 25.0 : -25.0), 1e-5);
+        SetApparent(object, 30.0, 200.0);
+        CalcRaDecFromAltAz(object, Radians(lat), 11.0);
+        EXPECT_TRUE(std::isfinite(RightAscensionHours(object)));
+        EXPECT_NEAR(std::fabs(DeclinationDegrees(object)), 30.0 - InverseRefraction(30.0) / 60.0, 1e-5);
+    }
+    CurrentObject zenith = Object(11.0, 40.5);
+    CalcAltAz(zenith, Radians(40.5), 11.0);
+    EXPECT_NEAR(zenith.altitude, 90.0, 1e-3);
+    EXPECT_TRUE(std::isfinite(zenith.azimuth));
+    SetApparent(zenith, 90.0, 0.0);
+    CalcRaDecFromAltAz(zenith, Radians(40.5), 11.0);
+    EXPECT_TRUE(std::isfinite(RightAscensionHours(zenith)));
+    EXPECT_NEAR(DeclinationDegrees(zenith), 40.5, 1e-3);
+}
+
+TEST(Rev2Pi, ReducesToOneTurn) {
+    EXPECT_EQ(Rev2Pi(0.0), 0.0);
+    EXPECT_NEAR(Rev2Pi(-0.5), kTwoPi - 0.5, 1e-12);
+    for (double x = -40.0; x < 40.0; x += 0.37) {
+        double r = Rev2Pi(x);
+        ASSERT_TRUE(r >= 0.0 && r < kTwoPi) << x;
+        ASSERT_NEAR(std::remainder(r - x, kTwoPi), 0.0, 1e-9) << x;
+    }
+}
+
+}  // namespace
+}  // namespace talvo

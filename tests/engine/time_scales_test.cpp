@@ -1,0 +1,144 @@
+#include "engine/time_scales.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace talvo {
+namespace {
+
+ClockState Local(int year, int month, int day, int hour, int minute, int second) {
+    ClockState clock;
+    clock.SetMoment({year, month, day, hour, minute, second});
+    return clock;
+}
+
+ObserverSite Site(double westLongitudeDegrees, float utcOffsetHours) {
+    ObserverSite site;
+    SetSite(site, 40.0, westLongitudeDegrees);
+    site.utcOffsetHours = utcOffsetHours;
+    return site;
+}
+
+// Julian date at 0 h of a Gregorian date (Fliegel and Van Flandern's day number).
+double CivilJulianDate(int year, int month, int day) {
+    int a = (14 - month) / 12, y = year + 4800 - a, m = month + 12 * a - 3;
+    return day + (153 * m + 2) / 5 + 365.0 * y + y / 4 - y / 100 + y / 400 - 32045 - 0.5;
+}
+
+// Greenwich mean sidereal time in hours, IAU 1982.
+double GmstHours(double julianDateUt) {
+    double midnight = std::floor(julianDateUt - 0.5) + 0.5;
+    double t = (midnight - 2451545.0) / 36525.0;
+    double seconds = 24110.54841 + 8640184.812866 * t + 0.093104 * t * t - 6.2e-6 * t * t * t +
+                     1.00273790935 * (julianDateUt - midnight) * 86400.0;
+    return std::fmod(seconds / 3600.0, 24.0);
+}
+
+double HoursApart(double a, double b) { return std::fabs(std::remainder(a - b, 24.0)); }
+
+TEST(CalcTime, DayCountsFromTheStartOf1980) {
+    struct Case {
+        int year, month;
+        double daysAfter1980;
+    } cases[] = {{1980, 1, 0}, {1981, 1, 366}, {2100, 3, 43889}, {2101, 1, 44195}};
+    for (const Case& c : cases) {
+        ClockState clock = Local(c.year, c.month, 1, 0, 0, 0);
+        ASSERT_TRUE(CalcTime(clock, Site(0.0, 0.0f)));
+        EXPECT_DOUBLE_EQ(clock.julianDate, 2444239.5 + c.daysAfter1980) << c.year;
+    }
+}
+
+TEST(CalcTime, UtAcrossLocalMidnight) {
+    ClockState clock = Local(2026, 12, 31, 23, 30, 0);
+    ASSERT_TRUE(CalcTime(clock, Site(75.0, 5.0f)));
+    EXPECT_EQ(clock.utText, "04:30");
+    EXPECT_EQ(clock.utDayMark, '+');
+    EXPECT_TRUE(clock.utNextDay && !clock.utPreviousDay);
+    EXPECT_DOUBLE_EQ(clock.utHour, 4.0);
+    EXPECT_NEAR(clock.julianDate, CivilJulianDate(2027, 1, 1) + 4.5 / 24.0, 1e-9);
+
+    clock = Local(2027, 1, 1, 1, 0, 0);
+    ASSERT_TRUE(CalcTime(clock, Site(45.0, -3.0f)));
+    EXPECT_EQ(clock.utText, "22:00");
+    EXPECT_EQ(clock.utDayMark, '-');
+    EXPECT_TRUE(clock.utPreviousDay && !clock.utNextDay);
+    EXPECT_DOUBLE_EQ(clock.utHour, 22.0);
+    EXPECT_NEAR(clock.julianDate, CivilJulianDate(2026, 12, 31) + 22.0 / 24.0, 1e-9);
+
+    clock = Local(2030, 6, 15, 0, 20, 0);  // UTC+5:30
+    ASSERT_TRUE(CalcTime(clock, Site(-77.0, -5.5f)));
+    EXPECT_EQ(clock.utText, "18:50");
+    EXPECT_EQ(clock.utcOffsetWholeHours, -5);
+    EXPECT_EQ(clock.utcOffsetMinutes, 30);
+}
+
+// Month ends, leap days, 2100 and both ends of the range, at offsets that move the UT date
+// either way; the sidereal time must stay within the day.
+TEST(CalcTime, JulianDateAndDaysSince1975FollowTheCalendar1980To2199) {
+    const float offsets[] = {-12.0f, -5.5f, 0.0f, 3.0f, 9.75f};
+    const double longitudes[] = {-179.5, -0.5, 0.0, 74.25, 150.0};
+    const int monthEnds[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int year = 1980; year <= 2199; ++year) {
+        bool leap = year % 4 == 0 && year != 2100;
+        for (int month = 1; month <= 12; ++month) {
+            for (int day : {1, 15, monthEnds[month - 1] + (month == 2 && leap ? 1 : 0)}) {
+                int k = (year + month + day) % 5, hour = (year * 7 + day) % 24;
+                ClockState clock = Local(year, month, day, hour, 41, 17);
+                ASSERT_TRUE(CalcTime(clock, Site(longitudes[k], offsets[k])));
+                ASSERT_TRUE(CalcDays1975(clock));
+                double expected = CivilJulianDate(year, month, day) + (hour + offsets[k]) / 24.0 +
+                                  41 / 1440.0 + 17 / 86400.0;
+                ASSERT_NEAR(clock.julianDate, expected, 1e-7) << year << "-" << month << "-" << day;
+                // JD 2442412.5 is 1975 January 0.0; the day count leaves out the seconds.
+                ASSERT_NEAR(clock.daysSince1975, expected - 2442412.5 - 17 / 86400.0, 1e-7);
+                ASSERT_EQ(clock.leapYear, leap);
+                ASSERT_EQ(clock.epochOfDate, month > 6 ? year + 1 : year);
+                ASSERT_TRUE(clock.localSiderealTime >= 0.0 && clock.localSiderealTime < 24.0);
+                ASSERT_TRUE(clock.lstHours <= 23 && clock.lstMinutes <= 59 && clock.lstSeconds <= 59);
+            }
+        }
+    }
+}
+
+// A linear approximation: it must stay within a few seconds of the IAU 1982 sidereal time.
+TEST(CalcTime, SiderealTimeAgreesWithIau1982) {
+    for (int year = 1980; year <= 2199; year += 7) {
+        for (double west : {-150.25, 0.0, 74.25, 118.5}) {
+            ClockState clock = Local(year, (year % 12) + 1, 11, 20, 15, 30);
+            ASSERT_TRUE(CalcTime(clock, Site(west, 7.0f)));
+            double expected = GmstHours(clock.julianDate) - west / 15.0;
+            EXPECT_LT(HoursApart(clock.localSiderealTime, expected) * 3600.0, 3.0) << year << " " << west;
+            double shown = clock.lstHours + clock.lstMinutes / 60.0 + clock.lstSeconds / 3600.0;
+            EXPECT_LT(HoursApart(shown, clock.localSiderealTime) * 3600.0, 1.0);
+        }
+    }
+}
+
+TEST(CalcTime, LongitudeBelowOneDegreeKeepsItsSign) {
+    ClockState base = Local(2026, 3, 20, 22, 0, 0), east = base, west = base;
+    ASSERT_TRUE(CalcTime(base, Site(0.0, 0.0f)));
+    ASSERT_TRUE(CalcTime(east, Site(-0.5, 0.0f)));
+    ASSERT_TRUE(CalcTime(west, Site(0.5, 0.0f)));
+    EXPECT_NEAR(east.localSiderealTime - base.localSiderealTime, 2.0 / 60.0, 1e-9);
+    EXPECT_NEAR(west.localSiderealTime - base.localSiderealTime, -2.0 / 60.0, 1e-9);
+}
+
+TEST(CalcDays1975, OneAtTheStartOf1975AndNothingForABadMonth) {
+    ClockState clock = Local(1975, 1, 1, 0, 0, 0);
+    ASSERT_TRUE(CalcTime(clock, Site(0.0, 0.0f)));
+    ASSERT_TRUE(CalcDays1975(clock));
+    EXPECT_DOUBLE_EQ(clock.daysSince1975, 1.0);
+
+    for (int month : {0, 13}) {
+        clock.month = month;
+        clock.julianDate = 123.0;
+        EXPECT_FALSE(CalcTime(clock, Site(0.0, 0.0f)));
+        EXPECT_FALSE(CalcDays1975(clock));
+        EXPECT_EQ(clock.julianDate, 123.0);
+        EXPECT_EQ(clock.daysSince1975, 1.0);
+    }
+}
+
+}  // namespace
+}  // namespace talvo
