@@ -42,7 +42,7 @@ int DaysSince1980(ClockState& clock) {
 
 double ReduceHours(double lst) {
     while (lst > 240.0) lst -= 240.0;
-    while (lst > 24.0) lst -= 24.0;
+    while (lst >= 24.0) lst -= 24.0;  // 24:00:00 is 00:00:00
     while (lst < -24.0) lst += 24.0;
     if (lst < 0.0) lst += 24.0;
     return lst;
