@@ -12,17 +12,12 @@
 #include "app/form1.h"
 #include "engine/time_scales.h"
 #include "platform/fixed_time_zone.h"
+#include "support/fake_clock.h"
 #include "ui/form1_view.h"
 #include "ui/text_codec.h"
 
 namespace talvo::ui {
 namespace {
-
-class SteppingClock final : public platform::Clock {
-public:
-    platform::LocalDateTime moment{2026, 12, 6, 21, 30, 0};
-    platform::LocalDateTime Now() const override { return moment; }
-};
 
 class Form1ViewTest : public ::testing::Test {
 protected:
@@ -42,7 +37,7 @@ protected:
     }
 
     SessionState state;
-    SteppingClock clock;
+    testing::FakeClock clock{{2026, 12, 6, 21, 30, 0}};
     platform::FixedTimeZone zone;
     std::ostringstream messages;
     ConsoleDialogs dialogs;
@@ -96,7 +91,7 @@ TEST_F(Form1ViewTest, TheWindowsTimerAdvancesTheClock) {
     form.Form_Load();
     view = std::make_unique<Form1View>(form);
     view->show();
-    clock.moment.second = 5;
+    clock.Advance(5);
     QElapsedTimer waited;
     waited.start();
     while (Shown(form.Time) != "21:30:05  EST" && waited.elapsed() < 5000) {
