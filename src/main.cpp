@@ -25,6 +25,8 @@ int main(int argc, char** argv) {
 
     form.Form_Load();
     window.Redraw();
+    // Room for every field at a laptop's or tablet's screen size; never below what the layout needs.
+    window.resize(window.sizeHint().expandedTo(QSize(960, 580)));
     window.show();
     return QApplication::exec();
 }

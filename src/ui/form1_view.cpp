@@ -33,7 +33,6 @@ QFrame* Rule(QWidget* parent) {
 
 Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(model) {
     setWindowTitle("TALVO");
-    setMinimumSize(640, 420);
 
     const QFont title = ValueFont(20, true);
     const QFont big = ValueFont(22, true);
