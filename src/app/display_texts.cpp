@@ -67,21 +67,27 @@ std::string LongitudeText(const ObserverSite& site) {
                          "W", "E");
 }
 
-std::string RightAscText(const CurrentObject& object, double targetEpoch) {
+std::string RaText(const CurrentObject& object) {
     // 59.995 and more would round to "60.00".
     double minutes = object.raMinutes >= 59.99 ? 59.99 : object.raMinutes;
-    std::string ra = StrInt(object.raHours) + "h " + FormatFixed(minutes, 2, 2) + "m";
+    return StrInt(object.raHours) + "h " + FormatFixed(minutes, 2, 2) + "m";
+}
+
+std::string RightAscText(const CurrentObject& object, double targetEpoch) {
+    std::string ra = RaText(object);
     if (object.planetIndex == kMoon) return "Topocentric R.A. = " + ra;
     return StrNumber(targetEpoch) + " R.A. = " + ra;
 }
 
-std::string DeclinationText(const CurrentObject& object) {
+std::string DecText(const CurrentObject& object) {
     std::string degrees = StrInt(object.decDegrees);
     // Between 0 and -1 degree the whole degrees are 0: the minus takes the leading blank's place.
     if (object.decSign < 0 && object.decDegrees == 0) degrees[0] = '-';
     double minutes = object.decMinutes >= 59.95 ? 59.9 : object.decMinutes;
-    return "Dec = " + degrees + kDegreeSign + " " + FormatFixed(minutes, 2, 1) + "'";
+    return degrees + kDegreeSign + " " + FormatFixed(minutes, 2, 1) + "'";
 }
+
+std::string DeclinationText(const CurrentObject& object) { return "Dec = " + DecText(object); }
 
 std::string AltitudeText(const CurrentObject& object) {
     double whole = Fix(object.altitude);

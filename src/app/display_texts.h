@@ -26,6 +26,12 @@ std::string SiderealTimeText(const ClockState& clock);
 std::string LatitudeText(const ObserverSite& site);
 std::string LongitudeText(const ObserverSite& site);
 
+// " 5h 35.28m": the right ascension as the window shows it (minutes never 60).
+std::string RaText(const CurrentObject& object);
+
+// "-5° 23.4'": the declination as the window shows it.
+std::string DecText(const CurrentObject& object);
+
 // " 2027 R.A. =  5h 35.28m"; for the Moon "Topocentric R.A. =  5h 35.28m". `targetEpoch` is
 // the epoch positions are presented in.
 std::string RightAscText(const CurrentObject& object, double targetEpoch);

@@ -15,6 +15,12 @@ struct CurrentObject {
     std::string name1, name2, name3, name4, name5;  // a body's name1 is padded to 12 characters
     std::string magnitudeText = "99";               // as the catalog gives it; 99 or more: none
 
+    bool notInCatalog = true;        // not (yet) a line of the current catalog
+    bool transientCatalog = false;   // from a transient catalog: re-selected as time goes on
+    bool nearEarthObject = false;    // a transient object re-selected every 10 seconds
+    bool transientPosition = false;  // the catalog line is marked "T" in column 88
+    double transitAltitude = 0.0;    // 90 - |declination - latitude| of the catalog line, degrees
+
     int raHours = 0;          // whole hours of right ascension
     double raMinutes = 0.0;   // minutes of time with fraction
     int decDegrees = 0;       // whole degrees of declination, toward zero (-0.5 deg has 0)

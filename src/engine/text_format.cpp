@@ -21,6 +21,16 @@ std::string StrNumber(double value) {
     return (value < 0.0 ? "-" : " ") + digits;
 }
 
+std::string StrSingle(float value) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.7g", std::fabs(static_cast<double>(value)));
+    std::string digits = buffer;
+    if (digits.rfind("0.", 0) == 0) digits.erase(0, 1);
+    return (value < 0.0f ? "-" : " ") + digits;
+}
+
+std::string PrintNumber(double value) { return StrNumber(value) + " "; }
+
 std::string FormatFixed(double value, int minIntegerDigits, int decimals) {
     double scale = std::pow(10.0, decimals);
     // Half away from zero on the scaled value; the small nudge keeps 2.675 (stored as

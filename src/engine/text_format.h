@@ -12,6 +12,12 @@ std::string StrInt(long value);
 // and no trailing zeros: 2000 -> " 2000", -1.5 -> "-1.5", 0.5 -> " .5" (no zero before the point).
 std::string StrNumber(double value);
 
+// A single-precision number as text the same way, to 7 significant digits (6.3f -> " 6.3").
+std::string StrSingle(float value);
+
+// A number as a printed list shows it: a leading blank (or the minus sign) and a trailing blank.
+std::string PrintNumber(double value);
+
 // `value` rounded half away from zero to `decimals` places, with at least `minIntegerDigits`
 // digits before the point (zero padded): FormatFixed(5.5, 2, 1) = "05.5", the pattern "00.0".
 // A negative value keeps its sign in front of the padded digits; -0.0 prints without a sign.

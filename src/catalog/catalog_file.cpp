@@ -1,0 +1,159 @@
+#include "catalog/catalog_file.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "app/body_selection.h"
+#include "catalog/catalog_reader.h"
+#include "engine/coordinates.h"
+#include "engine/numeric.h"
+#include "engine/solar_system.h"
+#include "engine/text_format.h"
+#include "platform/file_append.h"
+
+namespace talvo {
+
+namespace {
+
+// name 1 of a body taken from a planet line (the Best-of list writes them this way).
+constexpr const char* kPlanetLineNames[10] = {"Sun         ", "Mercury    ", "Venus      ", "Moon       ",
+                                              "Mars       ",  "Jupiter    ", "Saturn     ", "Uranus     ",
+                                              "Neptune    ",  "Pluto(dwarf)"};
+
+// Writes `text` into `line` from 1-based `column`, replacing only as many characters as it has.
+void Put(std::string& line, int column, const std::string& text) {
+    for (std::size_t i = 0; i < text.size() && column - 1 + i < line.size(); ++i) line[column - 1 + i] = text[i];
+}
+
+void ApplyFlag(SessionState& state, char flag) {
+    state.contents = CatalogContents{};
+    state.contents.full = false;
+    state.longNameCatalog = false;
+    state.object.transientCatalog = false;
+    state.object.nearEarthObject = false;
+    CatalogContents& c = state.contents;
+    switch (flag) {
+        case 'L': state.longNameCatalog = true; c.globulars = true; break;
+        case 'T': state.object.transientCatalog = true; break;
+        case 't': state.object.transientCatalog = true; state.object.nearEarthObject = true; break;
+        case 'F': c.full = true; break;
+        case 'D': c.doubles = true; break;
+        case 'G': c.galaxies = true; break;
+        case 'O': c.openClusters = true; break;
+        case 'P': c.planetaries = true; break;
+        case 'N': c.nebulae = true; break;
+        case 'S': c.stars = true; break;
+        case 'Q': c.quasars = true; break;
+        case 'M':
+            c.galaxies = c.globulars = c.openClusters = c.planetaries = c.nebulae = c.quasars = true;
+            break;
+        default: break;
+    }
+    state.catalogFlag = flag;
+}
+
+}  // namespace
+
+std::string Columns(const std::string& line, int first, int width) {
+    std::size_t start = static_cast<std::size_t>(first - 1);
+    if (start >= line.size()) return {};
+    return line.substr(start, static_cast<std::size_t>(width));
+}
+
+std::string ReadCatalogFlag(SessionState& state, const std::string& fileName, const std::string& folder) {
+    state.search.catalog.Close();
+    state.search.matchesFile.Close();
+    CatalogReader reader;
+    std::string first;
+    if (!reader.Open(CatalogPath(folder, fileName)) || !reader.ReadNextEntry(first)) return {};
+    ApplyFlag(state, first.size() >= 88 ? first[87] : ' ');
+    return first;
+}
+
+void ParseEntry(SessionState& state, const std::string& line) {
+    CurrentObject& object = state.object;
+    const double latitudeDegrees = state.site.latitude * kDegreesPerRadian;
+    double declination = LeadingNumber(Columns(line, 70, 9));
+    object.transitAltitude = 90.0 - std::fabs(declination - latitudeDegrees);
+    double rightAscension = LeadingNumber(Columns(line, 61, 9));
+    StorePosition(object, rightAscension, declination);
+    object.magnitudeText = Columns(line, 89, 8);
+    object.name1 = Columns(line, 1, 12);
+    object.name2 = Columns(line, 13, 12);
+    object.name3 = Columns(line, 25, 12);
+    object.name4 = Columns(line, 37, 12);
+    object.name5 = Columns(line, 49, 12);
+    // The Best-of markers are not part of the name the observer sees.
+    if (object.name1.size() >= 12 && object.name1[11] == '^') object.name1.replace(10, 2, "  ");
+    double epoch = LeadingNumber(Columns(line, 97, 4));
+    object.epoch = epoch == 0.0 ? 2000.0 : epoch;
+    object.planetIndex = -1;
+    object.present = 1;
+    object.meridianAltitude = 90.0 - std::fabs(object.decDegrees - latitudeDegrees);
+    Precess(object, object.epoch, GetTargetEpoch(state.clock, state.scope.fixedEpoch), state.site.latitude);
+}
+
+bool ParsePlanetLine(SessionState& state, const std::string& line) {
+    double number = LeadingNumber(Columns(line, 9, 2));
+    int body = static_cast<int>(number);
+    if (Columns(line, 1, 8) != "!Planet=" || number != body || body < kSun || body > kPluto) return false;
+    SelectBody(state, body);
+    CurrentObject& object = state.object;
+    object.name1 = kPlanetLineNames[body];
+    object.name2 = object.name3 = object.name4 = object.name5 = std::string(12, ' ');
+    object.magnitudeText = "0";
+    double distance = body == kMoon ? object.moonDistanceKm / 149597870.7 : object.distanceAU;
+    Put(object.name2, 1, distance < 10.0 ? FormatFixed(distance, 1, 3) : FormatFixed(distance, 2, 2));
+    Put(object.name2, 6, " AU");
+    return true;
+}
+
+double TruncateToHundredths(double value) {
+    char digits[64];
+    std::snprintf(digits, sizeof digits, "%.9f", value);
+    std::string text = digits;
+    std::size_t point = text.find('.');
+    if (point != std::string::npos && point + 3 < text.size()) text.resize(point + 3);
+    return std::strtod(text.c_str(), nullptr);
+}
+
+std::string BuildEntryLine(SessionState& state) {
+    CurrentObject& object = state.object;
+    std::string line(kLineLength, ' ');
+    Put(line, 1, Columns(object.name1, 1, 12));
+    Put(line, 13, Columns(object.name2, 1, 12));
+    Put(line, 25, Columns(object.name3, 1, 12));
+    Put(line, 37, Columns(object.name4, 1, 12));
+    Put(line, 49, Columns(object.name5, 1, 12));
+    double magnitude = TruncateToHundredths(LeadingNumber(object.magnitudeText));
+
+    double shownEpoch = GetTargetEpoch(state.clock, state.scope.fixedEpoch);
+    Precess(object, shownEpoch, state.catalogEpoch, state.site.latitude);
+    double declination = DeclinationDegrees(object);
+    double rightAscension = RightAscensionHours(object);
+    Precess(object, state.catalogEpoch, shownEpoch, state.site.latitude);
+
+    Put(line, 70, FormatFixed(declination, 2, 4));
+    if (rightAscension >= 10.0) {
+        Put(line, 61, FormatFixed(rightAscension, 2, 4));
+    } else {
+        Put(line, 62, FormatFixed(rightAscension, 1, 4));
+    }
+    if (magnitude >= 10.0) {
+        Put(line, 89, FormatFixed(magnitude, 2, 2));
+    } else {
+        Put(line, 90, FormatFixed(magnitude, 1, 2));
+    }
+    Put(line, 97, Columns(StrNumber(state.catalogEpoch).substr(1), 1, 4));
+    return line;
+}
+
+bool AppendEntry(SessionState& state) {
+    state.search.catalog.Close();
+    state.search.matchesFile.Close();
+    state.search.SearchOpen = false;
+    std::string line = BuildEntryLine(state) + "\r\n";
+    return platform::AppendLine(CatalogPath(state.catalogFolder, state.catalogFileName), line);
+}
+
+}  // namespace talvo

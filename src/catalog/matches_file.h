@@ -1,0 +1,31 @@
+// The matches file: a text report of the matches of the last scan.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+namespace talvo {
+
+// Written to a temporary file beside its final name and renamed into place when closed, so the
+// file the observer opens is never half-written. Lines end in CR LF.
+class MatchesFile {
+public:
+    MatchesFile() = default;
+    ~MatchesFile() { Close(); }
+    MatchesFile(const MatchesFile&) = delete;
+    MatchesFile& operator=(const MatchesFile&) = delete;
+
+    // Starts a new file that will replace `path`; false when it cannot be written.
+    bool Open(const std::string& path);
+    bool IsOpen() const { return file_ != nullptr; }
+    void WriteLine(const std::string& text);
+    // Finishes the file and puts it in place (nothing happens when none is open).
+    void Close();
+
+private:
+    std::FILE* file_ = nullptr;
+    std::string path_;
+    bool failed_ = false;
+};
+
+}  // namespace talvo

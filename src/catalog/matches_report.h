@@ -1,0 +1,24 @@
+// The lines of the matches file: its header and one entry per match.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/session_state.h"
+
+namespace talvo {
+
+// The four header lines for the search in `state.search`.
+std::vector<std::string> MatchesHeader(const SessionState& state);
+
+// The lines of match number `k` (from 1) for the current object: two for a catalog object, one
+// for a body or a transient object.
+std::vector<std::string> MatchesEntry(const SessionState& state, int k);
+
+// 0 writes the header, k > 0 the entry of match k, to the open matches file.
+void WriteMatchesEntry(SessionState& state, int k);
+
+// The closing lines when a scan skipped invalid entries.
+std::vector<std::string> InvalidEntriesTrailer(int invalidCount);
+
+}  // namespace talvo
