@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace talvo {
 
@@ -16,6 +17,16 @@ public:
     ~CatalogReader() { Close(); }
     CatalogReader(const CatalogReader&) = delete;
     CatalogReader& operator=(const CatalogReader&) = delete;
+    CatalogReader(CatalogReader&& other) noexcept { *this = std::move(other); }
+    CatalogReader& operator=(CatalogReader&& other) noexcept {
+        if (this != &other) {
+            Close();
+            file_ = std::exchange(other.file_, nullptr);
+            buffer_ = std::move(other.buffer_);
+            next_ = std::exchange(other.next_, 0);
+        }
+        return *this;
+    }
 
     // Opens a regular file for reading; false for a missing file, a directory or a device.
     bool Open(const std::string& path);

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 
 namespace talvo {
 
@@ -14,6 +15,16 @@ public:
     ~MatchesFile() { Close(); }
     MatchesFile(const MatchesFile&) = delete;
     MatchesFile& operator=(const MatchesFile&) = delete;
+    MatchesFile(MatchesFile&& other) noexcept { *this = std::move(other); }
+    MatchesFile& operator=(MatchesFile&& other) noexcept {
+        if (this != &other) {
+            Close();
+            file_ = std::exchange(other.file_, nullptr);
+            path_ = std::move(other.path_);
+            failed_ = other.failed_;
+        }
+        return *this;
+    }
 
     // Starts a new file that will replace `path`; false when it cannot be written.
     bool Open(const std::string& path);
