@@ -44,7 +44,21 @@ std::string RangeError(const std::string& option, const std::string& what) {
 
 }  // namespace
 
-const char* ShowUsage() {
+const char* CliUsage(CliCommand command) {
+    if (command == CliCommand::Find) {
+        return "usage: talvo-cli find NAME [--second NAME] [--min-alt DEG] [--max-alt DEG] [--max-mag MAG]\n"
+               "                      [--catalog FILE] [site and moment options of show]\n"
+               "       talvo-cli find --best-of [--catalog FILE] [site and moment options of show]\n"
+               "  NAME                a name as the window's search takes it: M31, crab, NGC 7009,\n"
+               "                      Alp* Lib ('*' is a wildcard; a trailing blank demands the whole name)\n"
+               "  --second NAME       a second name every match must also carry\n"
+               "  --min-alt, --max-alt  the altitude window, degrees (default -90 and 90)\n"
+               "  --max-mag MAG       the faintest magnitude\n"
+               "  --catalog FILE      the catalog to search (default FULL.TLV beside the program)\n"
+               "  --best-of           the Best of the Sky for the site and moment\n"
+               "Prints every match as the matches file lists it, then the closing message. Exit code 0\n"
+               "when something was found, 1 when nothing was, 2 for bad arguments.\n";
+    }
     return "usage: talvo-cli show [--lat DEG] [--lon DEG] [--utc-offset HOURS]\n"
            "                      [--date YYYY-MM-DD] [--time HH:MM:SS]\n"
            "                      [--ra HOURS --dec DEGREES [--epoch YEAR] | --planet N]\n"
@@ -63,8 +77,10 @@ const char* ShowUsage() {
            "  --json              one JSON object with the texts and the raw numbers\n";
 }
 
-std::optional<ShowOptions> ParseShowOptions(const std::vector<std::string>& args, std::string& error) {
-    ShowOptions options;
+std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, CliCommand command,
+                                          std::string& error) {
+    CliOptions options;
+    const bool find = command == CliCommand::Find;
     using Handler = std::function<bool(const std::string& name, const std::string& value)>;
 
     auto number = [&](std::optional<double>& target, double low, double high, const char* what) {
@@ -82,9 +98,30 @@ std::optional<ShowOptions> ParseShowOptions(const std::vector<std::string>& args
             return true;
         });
     };
+    auto text = [&](std::string& target) {
+        return Handler([&target](const std::string&, const std::string& value) {
+            target = value;
+            return true;
+        });
+    };
+    auto limit = [&](std::string& target, double low, double high, const char* what) {
+        return Handler([&target, low, high, what, &error](const std::string& name, const std::string& value) {
+            std::optional<double> parsed = StrictNumber(value);
+            if (!parsed) {
+                error = name + ": '" + value + "' is not a number";
+                return false;
+            }
+            if (*parsed < low || *parsed > high) {
+                error = RangeError(name, what);
+                return false;
+            }
+            target = value;
+            return true;
+        });
+    };
     std::optional<double> epoch;
     std::optional<double> planet;
-    const std::map<std::string, Handler> valued = {
+    std::map<std::string, Handler> valued = {
         {"--lat", number(options.latitudeDegrees, -90, 90, "latitude must be between -90 and 90 degrees")},
         {"--lon", number(options.longitudeDegrees, -180, 180, "longitude must be between -180 and 180 degrees (west positive)")},
         {"--utc-offset", number(options.utcOffsetHours, -14, 14, "the UTC offset must be between -14 and 14 hours (west positive)")},
@@ -124,11 +161,31 @@ std::optional<ShowOptions> ParseShowOptions(const std::vector<std::string>& args
              return true;
          }},
     };
+    if (find) {
+        for (const char* showOnly : {"--ra", "--dec", "--epoch", "--planet"}) valued.erase(showOnly);
+        valued["--second"] = text(options.secondName);
+        valued["--catalog"] = text(options.catalogPath);
+        valued["--min-alt"] = limit(options.minimumAltitude, -90, 90, "the altitude must be between -90 and 90 degrees");
+        valued["--max-alt"] = limit(options.maximumAltitude, -90, 90, "the altitude must be between -90 and 90 degrees");
+        valued["--max-mag"] = limit(options.faintestMagnitude, -30, 100, "the magnitude must be between -30 and 100");
+    }
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
-        if (name == "--json") {
+        if (name == "--json" && !find) {
             options.json = true;
+            continue;
+        }
+        if (name == "--best-of" && find) {
+            options.bestOf = true;
+            continue;
+        }
+        if (find && (name.empty() || name[0] != '-')) {
+            if (!options.name.empty()) {
+                error = "one name only: '" + options.name + "' and '" + name + "' (quote a name with blanks)";
+                return std::nullopt;
+            }
+            options.name = name;
             continue;
         }
         if (name == "--help" || name == "-h") {
@@ -142,7 +199,8 @@ std::optional<ShowOptions> ParseShowOptions(const std::vector<std::string>& args
         }
         auto handler = valued.find(name);
         if (handler == valued.end()) {
-            error = "unknown option '" + name + "' (talvo-cli show --help lists the options)";
+            error = "unknown option '" + name + "' (talvo-cli " + (find ? "find" : "show") +
+                    " --help lists the options)";
             return std::nullopt;
         }
         if (!value) {
@@ -160,6 +218,10 @@ std::optional<ShowOptions> ParseShowOptions(const std::vector<std::string>& args
     }
     if (options.raHours && *options.raHours >= 24.0) {
         error = RangeError("--ra", "right ascension must be from 0 to 24 hours");
+        return std::nullopt;
+    }
+    if (find && !options.help && options.name.empty() == !options.bestOf) {
+        error = options.bestOf ? "give either a name or --best-of, not both" : "give the name to search for, or --best-of";
         return std::nullopt;
     }
     if (epoch) options.epoch = *epoch;

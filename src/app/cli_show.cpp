@@ -7,6 +7,7 @@
 
 #include "app/body_selection.h"
 #include "app/cli_options.h"
+#include "app/cli_session.h"
 #include "app/console_dialogs.h"
 #include "app/form1.h"
 #include "app/session_state.h"
@@ -14,7 +15,6 @@
 #include "engine/solar_system.h"
 #include "engine/text_format.h"
 #include "engine/time_scales.h"
-#include "platform/fixed_time_zone.h"
 
 namespace talvo {
 
@@ -107,45 +107,13 @@ void PrintJson(const Fields& fields, const SessionState& state, std::ostream& ou
     out << "}\n";
 }
 
-// The moment to show: now, with the date and/or time of the options put in its place.
-platform::LocalDateTime ChosenMoment(const ShowOptions& options, const platform::Clock& clock) {
-    platform::LocalDateTime moment = clock.Now();
-    if (options.date) {
-        moment.year = options.date->year;
-        moment.month = options.date->month;
-        moment.day = options.date->day;
-    }
-    if (options.time) {
-        moment.hour = options.time->hour;
-        moment.minute = options.time->minute;
-        moment.second = options.time->second;
-    }
-    return moment;
-}
-
-int RunShow(const ShowOptions& options, const platform::Clock& clock, const platform::TimeZone& systemZone,
+int RunShow(const CliOptions& options, const platform::Clock& clock, const platform::TimeZone& systemZone,
             std::ostream& out, std::ostream& err) {
     SessionState state;
-    std::optional<platform::FixedTimeZone> givenZone;
-    if (options.utcOffsetHours) givenZone.emplace(*options.utcOffsetHours);
-    const platform::TimeZone& zone = givenZone ? *givenZone : systemZone;
-
-    SetSite(state.site, options.latitudeDegrees.value_or(0.0), options.longitudeDegrees.value_or(0.0));
-    ApplySystemTimeZone(state, zone);
-    ApplyDateOrder(state);
-    if (options.fixedEpoch) state.scope.fixedEpoch = *options.fixedEpoch;
-
-    // A moment given on the command line is fictitious time, as the window's Date and Time
-    // commands make it; otherwise the clock runs in real time.
-    if (options.date || options.time) {
-        state.clock.realTime = false;
-        state.clock.SetMoment(ChosenMoment(options, clock));
-    }
-
+    CliZone zone(options, systemZone);
+    PrepareCliSession(state, options, clock, zone.Get());
     ConsoleDialogs dialogs(err);
-    Form1 form(state, clock, zone, dialogs);
-    form.ReadClock();
-    CalcTime(state.clock, state.site);
+    Form1 form(state, clock, zone.Get(), dialogs);
     if (options.raHours) SelectPosition(state, *options.raHours, *options.decDegrees, options.epoch);
     if (options.planet) SelectBody(state, *options.planet);
     form.RefreshAll();
@@ -163,6 +131,7 @@ const char* kUsage =
     "usage: talvo-cli COMMAND [OPTIONS]\n"
     "commands:\n"
     "  show   the main window's fields for a site, a moment and a position\n"
+    "  find   search a catalog as the window's searches do\n"
     "talvo-cli COMMAND --help shows the options of a command.\n";
 
 }  // namespace
@@ -173,21 +142,23 @@ int RunCli(const std::vector<std::string>& args, const platform::Clock& clock,
         (args.empty() ? err : out) << kUsage;
         return args.empty() ? kCliBadArguments : kCliOk;
     }
-    if (args[0] != "show") {
+    if (args[0] != "show" && args[0] != "find") {
         err << "talvo-cli: unknown command '" << args[0] << "' (talvo-cli --help lists the commands)\n";
         return kCliBadArguments;
     }
+    const CliCommand command = args[0] == "show" ? CliCommand::Show : CliCommand::Find;
     std::string error;
-    std::optional<ShowOptions> options =
-        ParseShowOptions(std::vector<std::string>(args.begin() + 1, args.end()), error);
+    std::optional<CliOptions> options =
+        ParseCliOptions(std::vector<std::string>(args.begin() + 1, args.end()), command, error);
     if (!options) {
-        err << "talvo-cli show: " << error << '\n';
+        err << "talvo-cli " << args[0] << ": " << error << '\n';
         return kCliBadArguments;
     }
     if (options->help) {
-        out << ShowUsage();
+        out << CliUsage(command);
         return kCliOk;
     }
+    if (command == CliCommand::Find) return RunFind(*options, clock, systemZone, out, err);
     return RunShow(*options, clock, systemZone, out, err);
 }
 

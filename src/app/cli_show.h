@@ -6,14 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "app/cli_options.h"
 #include "platform/clock.h"
 #include "platform/time_zone.h"
 
 namespace talvo {
-
-// Exit codes of the companion.
-inline constexpr int kCliOk = 0;
-inline constexpr int kCliBadArguments = 2;
 
 // Runs `talvo-cli` with its arguments (without the program name). Results go to `out`, the one
 // line that explains a bad argument to `err`. Returns the process exit code.

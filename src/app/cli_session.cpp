@@ -1,0 +1,30 @@
+#include "app/cli_session.h"
+
+#include "engine/time_scales.h"
+
+namespace talvo {
+
+void PrepareCliSession(SessionState& state, const CliOptions& options, const platform::Clock& clock,
+                       const platform::TimeZone& zone) {
+    SetSite(state.site, options.latitudeDegrees.value_or(0.0), options.longitudeDegrees.value_or(0.0));
+    ApplySystemTimeZone(state, zone);
+    ApplyDateOrder(state);
+    if (options.fixedEpoch) state.scope.fixedEpoch = *options.fixedEpoch;
+
+    platform::LocalDateTime moment = clock.Now();
+    if (options.date) {
+        moment.year = options.date->year;
+        moment.month = options.date->month;
+        moment.day = options.date->day;
+    }
+    if (options.time) {
+        moment.hour = options.time->hour;
+        moment.minute = options.time->minute;
+        moment.second = options.time->second;
+    }
+    state.clock.realTime = !options.date && !options.time;
+    state.clock.SetMoment(moment);
+    CalcTime(state.clock, state.site);
+}
+
+}  // namespace talvo

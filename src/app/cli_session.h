@@ -1,0 +1,37 @@
+// What the talvo-cli commands share: the session for the site and moment of the options.
+#pragma once
+
+#include <optional>
+#include <ostream>
+
+#include "app/cli_options.h"
+#include "app/session_state.h"
+#include "platform/clock.h"
+#include "platform/fixed_time_zone.h"
+
+namespace talvo {
+
+// The zone of --utc-offset (a fixed offset without daylight time), or the system's.
+class CliZone {
+public:
+    CliZone(const CliOptions& options, const platform::TimeZone& systemZone) : system_(systemZone) {
+        if (options.utcOffsetHours) given_.emplace(*options.utcOffsetHours);
+    }
+    const platform::TimeZone& Get() const { return given_ ? static_cast<const platform::TimeZone&>(*given_) : system_; }
+
+private:
+    const platform::TimeZone& system_;
+    std::optional<platform::FixedTimeZone> given_;
+};
+
+// Site, zone, date order, fixed epoch and moment from the options, and the time scales for it.
+// A moment given on the command line is fictitious time, as the window's Date and Time
+// commands make it; otherwise the clock is read now, in real time.
+void PrepareCliSession(SessionState& state, const CliOptions& options, const platform::Clock& clock,
+                       const platform::TimeZone& zone);
+
+// `talvo-cli find`.
+int RunFind(const CliOptions& options, const platform::Clock& clock, const platform::TimeZone& systemZone,
+            std::ostream& out, std::ostream& err);
+
+}  // namespace talvo
