@@ -10,6 +10,7 @@ bool StartSession(SessionState& state, const platform::TimeZone& zone) {
     bool found = !state.appDir.empty();
     state.transientDir = state.appDir + "TransientCats/";
     if (found) platform::EnsureDirectory(state.transientDir);  // usually exists; failure is harmless
+    state.catalogFolder = state.appDir;  // the default catalog lives beside the program
 
     BuildConstellationTable();
 
