@@ -126,6 +126,8 @@ bool SearchEngine::StartSearch(const SearchRequest& request) {
         typed = *answer;
     }
 
+    // A search that finds nothing, or is cancelled, leaves the object shown before it.
+    const CurrentObject previous = state_.object;
     search_.catalog.Close();
     search_.LongNameSearch = false;
     search_.SearchOpen = false;
@@ -185,6 +187,11 @@ bool SearchEngine::StartSearch(const SearchRequest& request) {
     }
     bool found = RunSearch();
     if (showWindow) searching_.Hide();
+    if (!found && search_.MatchCount == 0) {
+        state_.object = previous;
+        state_.riseSetValid = false;
+        mainWindow_.Redisplay();
+    }
     return found;
 }
 
@@ -225,7 +232,7 @@ bool SearchEngine::RunSearch() {
     search_.EndOfCatalog = false;
     if (!search_.SearchOpen) OpenScan();
     if (Scan()) return true;
-    if (search_.CancelRequested) return false;
+    if (search_.CancelRequested) return CancelledScan();
 
     search_.catalog.Close();
     if (search_.EitherName && !search_.SecondPattern.empty()) {
@@ -235,15 +242,15 @@ bool SearchEngine::RunSearch() {
         search_.SecondPattern.clear();
         search_.catalog.Open(CatalogPath(state_.catalogFolder, state_.catalogFileName));
         if (Scan()) return true;
-        if (search_.CancelRequested) return false;
+        if (search_.CancelRequested) return CancelledScan();
         search_.catalog.Close();
     }
 
     search_.SearchOpen = false;
-    if (!search_.nameMatchedThisScan && search_.MatchCount > 0) {
-        // A scan restarted after the end of the file found nothing new: the last match stays.
-        ParseEntry(state_, search_.MatchLines[static_cast<std::size_t>(search_.MatchCursor)]);
-        if (search_.MatchCursor > 0) --search_.MatchCursor;
+    if (search_.MatchCount > 0) {
+        // Lines that matched by name but were not observable were parsed on the way: the match
+        // the observer was looking at becomes current again.
+        ParseStored(search_.MatchCursor);
         mainWindow_.Redisplay();
     }
     lastMessage_ = ClosingMessage();
@@ -252,6 +259,14 @@ bool SearchEngine::RunSearch() {
     }
     search_.matchesFile.Close();
     mainWindow_.MatchesExhausted("View Matches", search_.MatchCount);
+    return false;
+}
+
+bool SearchEngine::CancelledScan() {
+    if (search_.MatchCount > 0) {
+        ParseStored(search_.MatchCursor);
+        mainWindow_.Redisplay();
+    }
     return false;
 }
 
@@ -367,19 +382,24 @@ bool SearchEngine::IsObservable(const std::string& line) {
     return true;
 }
 
+void SearchEngine::ParseStored(int index) {
+    const std::string& line = search_.MatchLines[static_cast<std::size_t>(index)];
+    if (!line.empty() && line[0] == '!') {
+        ParsePlanetLine(state_, line);
+    } else {
+        ParseEntry(state_, line);
+    }
+    state_.object.notInCatalog = false;
+    state_.riseSetValid = false;
+}
+
 bool SearchEngine::NextMatch() {
     search_.CancelRequested = false;
     if (search_.MatchCount - search_.MatchCursor > 1) {
         ++search_.MatchCursor;
-        const std::string& line = search_.MatchLines[static_cast<std::size_t>(search_.MatchCursor)];
         search_.flags = MatchFlags{};
-        if (!line.empty() && line[0] == '!') {
-            ParsePlanetLine(state_, line);
-        } else {
-            ParseEntry(state_, line);
-        }
-        state_.riseSetValid = false;
-        return IsObservable(line);
+        ParseStored(search_.MatchCursor);
+        return IsObservable(search_.MatchLines[static_cast<std::size_t>(search_.MatchCursor)]);
     }
     const bool showWindow = !state_.object.transientCatalog;
     if (showWindow) {
@@ -394,14 +414,8 @@ bool SearchEngine::NextMatch() {
 bool SearchEngine::PreviousMatch() {
     if (search_.MatchCursor <= 0) return false;
     search_.CancelRequested = false;
-    const std::string& line = search_.MatchLines[static_cast<std::size_t>(search_.MatchCursor - 1)];
-    if (!line.empty() && line[0] == '!') {
-        ParsePlanetLine(state_, line);
-    } else {
-        ParseEntry(state_, line);
-    }
+    ParseStored(search_.MatchCursor - 1);
     --search_.MatchCursor;
-    state_.riseSetValid = false;
     mainWindow_.Redisplay();
     return true;
 }

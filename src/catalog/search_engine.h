@@ -62,6 +62,8 @@ public:
 
 private:
     bool ReadAndTest();
+    void ParseStored(int index);
+    bool CancelledScan();
     bool NameMatches(const std::string& line, const std::string& pattern);
     bool IsObservable(const std::string& line);
     bool Scan();
