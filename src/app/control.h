@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "app/colours.h"
 
@@ -14,6 +15,12 @@ struct Control {
     bool enabled = true;
     Colour foreColor = kYellow;
     Colour backColor = kDarkRed;
+};
+
+// A list box: its rows and the selected row (-1: none).
+struct ListControl : Control {
+    std::vector<std::string> items;
+    int listIndex = -1;
 };
 
 // A window timer: the view fires the model's handler every `interval` milliseconds while enabled.

@@ -17,8 +17,16 @@ constexpr int kTickMilliseconds = 900;
 
 Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::TimeZone& zone,
              platform::DialogServices& dialogs)
-    : state_(state), clock_(clock), zone_(zone), dialogs_(dialogs) {
+    : state_(state),
+      clock_(clock),
+      zone_(zone),
+      dialogs_(dialogs),
+      engine(state, dialogs, *this, searching),
+      catalogSelect(state, engine, dialogs, *this),
+      dataEntry(state, dialogs) {
+    SetUpButtons();
     Label1.caption = "TALVO";
+    Label1.toolTip = "Click to change background color";
     RealTime.caption = "Back to Real Time";
     RealTime.toolTip = "Click to exit fictitious time and return to real-time operation";
     RightAsc.toolTip = "the Right Ascension is the number of hours the object transits after the first point of Aries";
@@ -39,7 +47,8 @@ Colour Form1::ObjectFieldColour() const {
 void Form1::ApplyColours() {
     backColor = state_.backColor;
     foreColor = state_.textColor;
-    for (Control* label : {&Label1, &Time, &Date, &gmt, &SiderealTime, &Latitude, &Longitude, &Catalog, &General}) {
+    for (Control* label : {&Label1, &Time, &Date, &gmt, &SiderealTime, &Latitude, &Longitude, &Catalog, &General,
+                           &Location}) {
         label->foreColor = state_.textColor;
         label->backColor = state_.backColor;
     }
@@ -48,8 +57,20 @@ void Form1::ApplyColours() {
 
 void Form1::Form_Load() {
     ApplyColours();
+    if (state_.fullCatalogInUse) {
+        BestOf.enabled = true;
+        BestOf.toolTip = "Click to have TALVO suggest the best objects to view right now in a small telescope";
+    } else {
+        BestOf.enabled = false;
+        BestOf.toolTip = "This button is only valid when the default FULL catalog is used ";
+        NextMatchButton.caption = "n Next Match";
+    }
     ReadClock();
     RefreshAll();
+    // The night-vision switch shows on any background but white.
+    Check1.visible = state_.backColor != kWhite;
+    Check1.foreColor = state_.textColor;
+    Check1.backColor = state_.backColor;
     Timer1.enabled = true;
 }
 
@@ -81,8 +102,12 @@ void Form1::RefreshAll() {
     SiderealTime.caption = SiderealTimeText(clock);
     Catalog.caption = state_.catalogFileName;
 
+
     Colour objectColour = ObjectFieldColour();
     for (Control* field : ObjectFields()) field->foreColor = objectColour;
+    DrawChainButtons();
+    TraceButton.enabled = object.present != 0;
+    AddObject.visible = AddObject.enabled = object.present != 0 && object.notInCatalog && !object.transientCatalog;
     if (object.present == 0) return;
     DrawObjectFields();
 }

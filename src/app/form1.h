@@ -5,13 +5,24 @@
 
 #include "app/control.h"
 #include "app/session_state.h"
+#include "catalog/catalog_select.h"
+#include "catalog/main_window_hooks.h"
+#include "catalog/search_engine.h"
+#include "catalog/searching_window.h"
+#include "scope/data_entry.h"
 #include "platform/clock.h"
 #include "platform/dialog_services.h"
 #include "platform/time_zone.h"
 
 namespace talvo {
 
-class Form1 {
+class Form1 final : public MainWindowHooks {
+    // Declared first: the windows below are built on them.
+    SessionState& state_;
+    const platform::Clock& clock_;
+    const platform::TimeZone& zone_;
+    platform::DialogServices& dialogs_;
+
 public:
     Form1(SessionState& state, const platform::Clock& clock, const platform::TimeZone& zone,
           platform::DialogServices& dialogs);
@@ -43,8 +54,25 @@ public:
     Control TransitTime;
     Control SetTime;
     Control General;       // status line
+    Control Location;      // the home location file's name
     Control RealTime;      // "Back to Real Time", shown only in fictitious time
     Timer Timer1;          // the real-time loop
+
+    // Command buttons; each caption starts with the key that also presses it.
+    Control TraceButton, DateButton, LongitudeButton, LatitudeButton, TimeButton, CatalogButton,
+        WriteMatchButton, BestOf, GetComet, Scope, ObjectButton, PreviousMatch, SkyChart, DetailedSearch,
+        Help, ObsLogButton, AddObject, NextMatchButton, SimpleSearch, Command3, Command2, GotoButton, Check1;
+    ListControl List1;     // the solar-system list
+
+    // The windows the main window opens, and the search engine its buttons drive.
+    Searching searching;
+    SearchEngine engine;
+    CatalogSelect catalogSelect;
+    DataEntry dataEntry;
+
+    // What the window asks the view to show next (the view opens it and clears the request).
+    enum class Open { None, CatalogSelect, DataEntry, Help };
+    Open openRequest = Open::None;
 
     // The window opens: applies the colours, reads the clock and refreshes every field; also the
     // body of every tick.
@@ -63,6 +91,40 @@ public:
     void GetReal();
     void RealTime_Click() { GetReal(); }
 
+    // Keys typed while the main window has the focus.
+    void Form_KeyPress(char key);
+
+    // Button handlers.
+    void DateButton_Click();
+    void TimeButton_Click();
+    void LatitudeButton_Click();
+    void LongitudeButton_Click();
+    void SimpleSearch_Click();
+    void BestOf_Click();
+    void NextMatchButton_Click();
+    void PreviousMatch_Click();
+    void WriteMatchButton_Click();
+    void CatalogButton_Click();
+    void AddObject_Click();
+    void Help_Click();
+    void List1_Click(int index);
+    // Buttons whose functions this version does not have yet.
+    void NotAvailable_Click(const Control& button);
+
+    // Double-click on a name label: the shown name goes to the clipboard (catalog objects only).
+    void NameLabel_DblClick(const Control& label);
+
+    // The site entry window closed with OK: the site changed.
+    void SiteEntered();
+
+    // MainWindowHooks: what the catalog windows change here.
+    void ResetChainButtons() override;
+    void MatchesExhausted(const std::string& caption, int matchCount) override;
+    void ClearBodySelection() override;
+    void SetStatus(const std::string& text) override;
+    void SetSearchButtons(const std::string& simpleSearchCaption, bool enabled) override;
+    void Redisplay() override;
+
     // The colour object fields are drawn in: the text colour with an object, the background
     // colour (nothing shows) without one.
     Colour ObjectFieldColour() const;
@@ -72,13 +134,13 @@ public:
 
 private:
     void ApplyColours();
+    void SetUpButtons();
+    void DrawChainButtons();
+    void AfterMomentChanged(double previousEpoch);
+    bool AskNumber(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                   double low, double high, double& value);
     void DrawObjectFields();
     void SetBodyToolTips();
-
-    SessionState& state_;
-    const platform::Clock& clock_;
-    const platform::TimeZone& zone_;
-    platform::DialogServices& dialogs_;
 };
 
 }  // namespace talvo
