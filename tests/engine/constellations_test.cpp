@@ -1,0 +1,95 @@
+#include "engine/constellations.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+namespace talvo {
+namespace {
+
+constexpr const char* kAbbreviations =
+    "And Ant Aps Aql Aqr Ara Ari Aur Boo CMa CMi CVn Cae Cam Cap Car Cas Cen Cep Cet Cha Cir Cnc Col Com "
+    "CrA CrB Crt Cru Crv Cyg Del Dor Dra Equ Eri For Gem Gru Her Hor Hya Hyi Ind LMi Lac Leo Lep Lib Lup "
+    "Lyn Lyr Men Mic Mon Mus Nor Oct Oph Ori Pav Peg Per Phe Pic PsA Psc Pup Pyx Ret Scl Sco Sct Ser Sex "
+    "Sge Sgr Tau Tel TrA Tri Tuc UMa UMi Vel Vir Vol Vul";
+
+TEST(ConstellationTable, RowsFollowTheFixedLayout) {
+    const ConstellationTable& table = BuildConstellationTable();
+    EXPECT_EQ(table.rows[0], "");
+    EXPECT_EQ(table.rows[1], "   0     ,     360,      90,   ,            ");
+    EXPECT_EQ(table.rows[2], "   0.0000,360.0000, 88.0000,UMi,UrsaMinor   ");
+    EXPECT_EQ(table.rows[358], "   0.0000,360.0000,-90.0000,Oct,Octans      ");
+    std::map<std::string, std::string> names;  // one name for each abbreviation
+    float previousDec = 90.0f;
+    for (int i = 1; i < kConstellationRows; ++i) {
+        const std::string& row = table.rows[i];
+        ASSERT_EQ(row.size(), 44u) << i;
+        for (int comma : {10, 19, 28, 32}) ASSERT_EQ(row[comma - 1], ',') << i << ": " << row;
+        EXPECT_LT(table.lowerRaHours[i], table.upperRaHours[i]) << row;
+        EXPECT_LE(table.lowerDecDegrees[i], previousDec) << row;  // north to south
+        previousDec = table.lowerDecDegrees[i];
+        if (i == 1) continue;
+        auto [entry, added] = names.emplace(row.substr(28, 3), row.substr(32, 12));
+        EXPECT_EQ(entry->second, row.substr(32, 12)) << row;
+        EXPECT_EQ(ConstellationAbbreviation(i), row.substr(28, 3));
+    }
+    std::string found;
+    for (const auto& [abbreviation, name] : names) found += (found.empty() ? "" : " ") + abbreviation;
+    EXPECT_EQ(found, kAbbreviations);  // all 88, in the map's (byte) order
+    EXPECT_EQ(names["CVn"], "CanesVenatic");
+    EXPECT_EQ(names["TrA"], "TriangulumAu");
+    EXPECT_EQ(names["Ara"], "Ara         ");
+}
+
+TEST(FindConstellation, PolesAndEdges) {
+    EXPECT_EQ(FindConstellation(5.0f, 90.0f), std::string(12, ' '));
+    EXPECT_EQ(FindConstellation(0.0f, 89.0f), "UrsaMinor   ");
+    EXPECT_EQ(FindConstellation(23.99f, 88.0f), "UrsaMinor   ");
+    EXPECT_EQ(FindConstellation(5.0f, -85.0f), "Mensa       ");  // on Mensa's southern edge
+    EXPECT_EQ(FindConstellation(5.0f, -85.01f), "Octans      ");
+    EXPECT_EQ(FindConstellation(17.0f, -89.99f), "Octans      ");
+    EXPECT_EQ(FindConstellation(12.0f, -90.0f), "Octans      ");
+    // UMi from 8h to 14.5h north of 86.5; Cep from 0h to 8h north of 85, then Cam from 7.97h.
+    EXPECT_EQ(FindConstellation(8.0f, 87.0f), "UrsaMinor   ");  // a lower RA edge: this segment
+    EXPECT_EQ(FindConstellation(7.99f, 87.0f), "Cepheus     ");
+    EXPECT_EQ(FindConstellation(8.0f, 85.5f), "Camelopardal");  // an upper RA edge: the next one
+    EXPECT_EQ(FindConstellation(7.99f, 85.5f), "Cepheus     ");
+    EXPECT_EQ(ConstellationAbbreviation(FindConstellationRow(8.0f, 87.0f)), "UMi");
+    EXPECT_EQ(ConstellationAbbreviation(FindConstellationRow(0.0f, 90.0f)), "");
+}
+
+// Positions for the equinox B1875, well inside their constellations.
+TEST(FindConstellation, BrightStars) {
+    const struct {
+        float ra, dec;
+        const char* name;
+    } stars[] = {
+        {5.8066f, 7.3842f, "Orion       "},    {18.5456f, 38.6763f, "Lyra        "},   // Betelgeuse, Vega
+        {6.6593f, -16.5858f, "CanisMajor  "},  {1.2144f, 88.6426f, "UrsaMinor   "},    // Sirius, Polaris
+        {6.3529f, -52.6253f, "Carina      "},  {12.3271f, -62.4060f, "Crux        "},  // Canopus, Acrux
+        {16.3622f, -26.1550f, "Scorpius    "}, {22.8465f, -30.2909f, "PiscisAustri"},  // Antares, Fomalhaut
+        {20.6193f, 44.8321f, "Cygnus      "},  {4.4792f, 16.2510f, "Taurus      "},    // Deneb, Aldebaran
+        {13.3099f, -10.5090f, "Virgo       "}, {14.1632f, 19.7639f, "Bootes      "},   // Spica, Arcturus
+        {2.2171f, -3.5541f, "Cetus       "},   {18.2613f, -89.2798f, "Octans      "},  // Mira, sigma Oct
+        {1.5515f, -57.8734f, "Eridanus    "},  {5.1244f, 45.8555f, "Auriga      "},    // Achernar, Capella
+    };
+    for (const auto& star : stars) EXPECT_EQ(FindConstellation(star.ra, star.dec), star.name) << star.ra;
+}
+
+// The table leaves no hole in the sky and hides no constellation behind an earlier row.
+TEST(FindConstellation, EveryPointOfTheSkyHasOneOfThe88) {
+    std::set<std::string> seen;
+    for (int r = 0; r < 480; ++r) {
+        for (int d = -179; d < 180; ++d) {
+            int row = FindConstellationRow(r * 0.05f, d * 0.5f);
+            ASSERT_GE(row, 2) << r * 0.05 << " " << d * 0.5;
+            seen.insert(ConstellationAbbreviation(row));
+        }
+    }
+    EXPECT_EQ(seen.size(), 88u);
+}
+
+}  // namespace
+}  // namespace talvo

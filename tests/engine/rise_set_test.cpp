@@ -1,0 +1,153 @@
+#include "engine/rise_set.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <regex>
+#include <string>
+
+#include "engine/coordinates.h"
+#include "engine/numeric.h"
+#include "engine/solar_system.h"
+
+namespace talvo {
+namespace {
+
+// On the equator an object on the celestial equator crosses the horizon at an hour angle equal
+// to the zenith distance of the crossing: 90.57333 degrees, or 90.82333 for the Sun and the Moon.
+constexpr double kStarCrossing = 90.57333 / 15.0;     // hours
+constexpr double kSunMoonCrossing = 90.82333 / 15.0;  // hours
+
+double Radians(double degrees) { return degrees / kDegreesPerRadian; }
+
+// An object at `raHours`, `decDegrees`, whose last altitude was `altitude`, seen from `latitude`
+// at local clock time hh:mm:ss and local sidereal time `lst`.
+CurrentObject Compute(double raHours, double decDegrees, double altitude, double latitude, int hh, int mm,
+                      int ss, double lst, int planetIndex = -1) {
+    CurrentObject object;
+    object.present = 1;
+    object.planetIndex = planetIndex;
+    StorePosition(object, raHours, decDegrees);
+    object.altitude = altitude;
+    ClockState clock;
+    clock.hour = hh;
+    clock.minute = mm;
+    clock.second = ss;
+    clock.localSiderealTime = lst;
+    CalcRiseTransitSet(object, Radians(latitude), clock);
+    return object;
+}
+
+std::string Rise(const CurrentObject& object) { return object.riseLabel + object.riseText; }
+std::string Set(const CurrentObject& object) { return object.setLabel + object.setText; }
+
+bool IsTime(const std::string& text) { return std::regex_match(text, std::regex(R"(\d\d:\d\d(  | \+| -))")); }
+
+TEST(RiseTransitSet, AStarThatRoseThreeSiderealHoursAgo) {
+    double rise = 12.0 - kStarCrossing;
+    CurrentObject star = Compute(12.0, 0.0, 40.0, 0.0, 21, 30, 20, rise + 3.0);
+    // 3 sidereal hours are 2.9919 clock hours: 21:30:20 less that is 18:30:49.
+    EXPECT_EQ(star.riseLabel + star.riseText, "Rose At = 18:31  ");
+    EXPECT_EQ(star.transitLabel + star.transitText, "NextTransit = 00:32 +");
+    EXPECT_EQ(star.setLabel + star.setText, "Sets At = 06:33 +");
+}
+
+TEST(RiseTransitSet, RiseJustAheadOfNowIsYesterdaysOnlyBeyond36Seconds) {
+    double rise = 12.0 - kStarCrossing;
+    CurrentObject star = Compute(12.0, 0.0, 0.1, 0.0, 21, 30, 0, rise - 0.005);  // 18 s ahead
+    EXPECT_EQ(star.riseLabel + star.riseText, "Rose At = 21:30  ");
+    star = Compute(12.0, 0.0, 0.1, 0.0, 21, 30, 0, rise - 0.02);  // 72 s ahead
+    EXPECT_EQ(star.riseLabel, "Rose At = ");
+    EXPECT_EQ(star.riseText.substr(5), " -");
+}
+
+TEST(RiseTransitSet, TransitNowAndDayMarkersAcrossMidnight) {
+    CurrentObject now = Compute(7.25, 20.0, 60.0, 40.0, 21, 30, 0, 7.25);
+    EXPECT_EQ(now.transitLabel + now.transitText, "NextTransit = 21:30  ");
+
+    const double rise = 12.0 - kStarCrossing, set = 12.0 + kStarCrossing;
+    // Four sidereal hours (3.9892 clock hours) either side of midnight.
+    EXPECT_EQ(Rise(Compute(12.0, 0.0, -10.0, 0.0, 22, 0, 0, rise - 4.0)), "NextRise = 01:59 +");
+    EXPECT_EQ(Rise(Compute(12.0, 0.0, 10.0, 0.0, 1, 0, 0, rise + 4.0)), "Rose At = 21:01 -");
+    EXPECT_EQ(Set(Compute(12.0, 0.0, 10.0, 0.0, 22, 0, 0, set - 4.0)), "Sets At = 01:59 +");
+    EXPECT_EQ(Set(Compute(12.0, 0.0, -10.0, 0.0, 1, 0, 0, set + 4.0)), "Last Set = 21:01 -");
+    CurrentObject next = Compute(12.0, 0.0, -10.0, 0.0, 22, 0, 0, 6.0);
+    EXPECT_EQ(next.transitLabel + next.transitText, "NextTransit = 03:59 +");
+    CurrentObject last = Compute(12.0, 0.0, -10.0, 0.0, 1, 0, 0, 18.0);
+    EXPECT_EQ(last.transitLabel + last.transitText, "LastTransit = 19:01 -");
+    // Set two hours ago: the next rise is tomorrow morning, earlier on the clock than now.
+    CurrentObject tomorrow = Compute(12.0, 0.0, -10.0, 0.0, 20, 0, 0, set + 2.0);
+    EXPECT_EQ(tomorrow.riseLabel, "NextRise = ");
+    EXPECT_EQ(tomorrow.riseText.substr(5), " +");
+}
+
+TEST(RiseTransitSet, TheMoonRunsOnItsOwnClockRate) {
+    EXPECT_NEAR(SiderealToClockHours(2.0, true), 2.0732, 1e-12);
+    EXPECT_NEAR(SiderealToClockHours(-2.0, true), 22.0 * 1.0366 - 24.0, 1e-12);  // the wrap at its rate
+    EXPECT_NEAR(SiderealToClockHours(2.0, false), 1.9946, 1e-12);
+    EXPECT_NEAR(SiderealToClockHours(-2.0, false), -1.9946, 1e-12);
+
+    double rise = 12.0 - kSunMoonCrossing;
+    CurrentObject moon = Compute(12.0, 0.0, 40.0, 0.0, 21, 30, 20, rise + 3.0, kMoon);
+    EXPECT_EQ(Rise(moon), "Rose At = 18:24  ");  // 3.1098 clock hours ago
+    EXPECT_EQ(moon.transitLabel + moon.transitText, "NextTransit = 00:40 +");
+}
+
+TEST(RiseTransitSet, SunAndMoonCrossTheHorizonAMinuteBeyondStars) {
+    // Same place, same sky: the Sun rises a minute earlier and sets a minute later; a planet
+    // crosses where a star does.
+    EXPECT_EQ(Rise(Compute(12.0, 0.0, -5.0, 0.0, 0, 0, 0, 0.0, -1)), "NextRise = 05:57  ");
+    EXPECT_EQ(Rise(Compute(12.0, 0.0, -5.0, 0.0, 0, 0, 0, 0.0, kSun)), "NextRise = 05:56  ");
+    EXPECT_EQ(Rise(Compute(12.0, 0.0, -5.0, 0.0, 0, 0, 0, 0.0, 5)), "NextRise = 05:57  ");
+    EXPECT_EQ(Set(Compute(12.0, 0.0, 90.0, 0.0, 0, 0, 0, 12.0, -1)), "Sets At = 06:01  ");
+    EXPECT_EQ(Set(Compute(12.0, 0.0, 90.0, 0.0, 0, 0, 0, 12.0, kSun)), "Sets At = 06:02  ");
+}
+
+TEST(RiseTransitSet, CircumpolarAndNeverRisingAtBothHemispheres) {
+    const struct {
+        double latitude, dec;
+        const char* rise;  // empty: rises and sets
+    } cases[] = {{40.5, 60.0, "Always Up"},
+                 {40.5, 49.6, "Always Up"},
+                 {40.5, 48.5, ""},
+                 {40.5, -49.6, "Never Rises"},
+                 {40.5, -48.5, ""},
+                 {-33.87, -56.2, "Always Up"},
+                 {-33.87, -55.0, ""},
+                 {-33.87, 56.2, "Never Rises"},
+                 {-33.87, 70.0, "Never Rises"},
+                 {90.0, 0.5, "Always Up"},
+                 {90.0, -0.5, "Never Rises"},
+                 {90.0, 0.0, ""},
+                 {-90.0, -0.5, "Always Up"},
+                 {-90.0, 0.5, "Never Rises"}};
+    for (const auto& c : cases) {
+        for (double altitude : {-1.0, 1.0}) {
+            CurrentObject object = Compute(3.0, c.dec, altitude, c.latitude, 21, 30, 0, 1.0);
+            SCOPED_TRACE(std::to_string(c.latitude) + " " + std::to_string(c.dec));
+            const std::string rise = c.rise;
+            if (rise.empty()) {  // at the poles too: times, never "nan"
+                EXPECT_TRUE(IsTime(object.riseText) && IsTime(object.setText) && IsTime(object.transitText))
+                    << object.riseText << "|" << object.transitText << "|" << object.setText;
+                continue;
+            }
+            EXPECT_EQ(object.riseLabel + object.riseText, "RiseTime = " + rise);
+            EXPECT_EQ(object.setLabel + object.setText, "Sets At = Never");
+            if (rise == "Always Up") {
+                EXPECT_EQ(object.transitLabel + object.transitText, "NextTransit = 23:30  ");
+            } else {
+                EXPECT_EQ(object.transitLabel + object.transitText, "   ");
+            }
+        }
+    }
+}
+
+TEST(RiseTransitSet, TimeTextsNeverShowSixtyMinutes) {
+    EXPECT_EQ(RiseSetTimeText(5.9999, "  "), "05:59  ");
+    EXPECT_EQ(RiseSetTimeText(5.0 + 59.5 / 60.0, " +"), "05:59 +");
+    EXPECT_EQ(RiseSetTimeText(23.99999, " -"), "23:59 -");
+    EXPECT_EQ(RiseSetTimeText(13.0 + 15.5 / 60.0, "  "), "13:16  ");
+}
+
+}  // namespace
+}  // namespace talvo
