@@ -108,8 +108,10 @@ public:
     void AddObject_Click();
     void Help_Click();
     void List1_Click(int index);
-    // Buttons whose functions this version does not have yet.
+    // Buttons (and other controls) whose functions this version does not have yet: a message
+    // says so, naming the function.
     void NotAvailable_Click(const Control& button);
+    void NotAvailable(const std::string& function);
 
     // Double-click on a name label: the shown name goes to the clipboard (catalog objects only).
     void NameLabel_DblClick(const Control& label);

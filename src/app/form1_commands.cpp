@@ -102,8 +102,13 @@ void Form1::Form_KeyPress(char key) {
 }
 
 void Form1::NotAvailable_Click(const Control& button) {
-    std::string name = button.caption.size() > 2 ? button.caption.substr(2) : button.caption;
-    dialogs_.MessageBox(name + kNotAvailable, platform::MessageButtons::Ok, "TALVO");
+    // Captions start with their key and a blank ("g GoTo"); the function is the rest.
+    const std::string& caption = button.caption;
+    NotAvailable(caption.size() > 2 && caption[1] == ' ' ? caption.substr(2) : caption);
+}
+
+void Form1::NotAvailable(const std::string& function) {
+    dialogs_.MessageBox(function + kNotAvailable, platform::MessageButtons::Ok, "TALVO");
 }
 
 void Form1::List1_Click(int index) {

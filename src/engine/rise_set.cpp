@@ -41,8 +41,10 @@ Context MakeContext(const CurrentObject& object, const ClockState& clock) {
 // Hour angle (hours) of the horizon crossing for polar distance p and co-latitude c (radians).
 double CrossingHourAngle(const Context& ctx, double colatitude, double polarDistance) {
     double h0 = (ctx.sunOrMoon ? kHorizonSunMoon : kHorizonOther) / kDegreesPerRadian;
-    double x = std::cos(h0) - (std::cos(polarDistance) * std::cos(colatitude)) /
-                                  (std::sin(polarDistance) * std::sin(colatitude));
+    // cos H0 = (cos h0 - cos p cos c) / (sin p sin c): the whole numerator is divided, so the
+    // horizon's refraction and semi-diameter count fully at every latitude.
+    double x = (std::cos(h0) - std::cos(polarDistance) * std::cos(colatitude)) /
+               (std::sin(polarDistance) * std::sin(colatitude));
     // At a pole (co-latitude 0) the ratio is undefined: the object circles along the horizon.
     if (std::isnan(x)) x = -1.0;
     x = std::clamp(x, -1.0, 1.0);

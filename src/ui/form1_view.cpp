@@ -1,18 +1,23 @@
 #include "ui/form1_view.h"
 
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "ui/catalog_select_view.h"
+#include "ui/control_binding.h"
+#include "ui/data_entry_view.h"
+#include "ui/searching_view.h"
 #include "ui/text_codec.h"
 
 namespace talvo::ui {
 
 namespace {
-
-QString Css(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)).name(); }
 
 // Values are drawn in a fixed-pitch face so that the columns of digits line up from tick to tick.
 QFont ValueFont(int points, bool bold) {
@@ -33,88 +38,140 @@ QFrame* Rule(QWidget* parent) {
 
 Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(model) {
     setWindowTitle("TALVO");
+    const QFont title = ValueFont(18, true);
+    const QFont big = ValueFont(19, true);
+    const QFont normal = ValueFont(13, false);
+    const QFont emphasis = ValueFont(14, true);
 
-    const QFont title = ValueFont(20, true);
-    const QFont big = ValueFont(22, true);
-    const QFont normal = ValueFont(15, false);
-    const QFont emphasis = ValueFont(17, true);
+    auto* outer = new QHBoxLayout(this);
+    outer->setContentsMargins(14, 10, 14, 10);
+    outer->setSpacing(18);
 
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(18, 12, 18, 12);
-    outer->setSpacing(8);
-
+    // Left: everything the observer reads.
+    auto* fields = new QVBoxLayout;
+    fields->setSpacing(5);
     auto* header = new QHBoxLayout;
-    header->addWidget(AddField(model_.Label1, title));
+    QLabel* titleLabel = AddField(model_.Label1, title);
+    titleLabel->installEventFilter(this);
+    header->addWidget(titleLabel);
     header->addStretch(1);
     header->addWidget(AddHeading("Catalog"));
     header->addWidget(AddField(model_.Catalog, normal));
-    outer->addLayout(header);
-    outer->addWidget(Rule(this));
+    fields->addLayout(header);
+    fields->addWidget(Rule(this));
 
     auto* clock = new QGridLayout;
-    clock->setHorizontalSpacing(28);
-    clock->setVerticalSpacing(4);
+    clock->setHorizontalSpacing(22);
+    clock->setVerticalSpacing(2);
     clock->addWidget(AddHeading("Local time"), 0, 0);
     clock->addWidget(AddHeading("Date"), 0, 1);
     clock->addWidget(AddField(model_.Time, big), 1, 0);
     clock->addWidget(AddField(model_.Date, big), 1, 1);
     clock->addWidget(AddField(model_.gmt, normal), 2, 0);
     clock->addWidget(AddField(model_.SiderealTime, normal), 2, 1);
-    clock->setRowMinimumHeight(3, 10);
-    clock->addWidget(AddHeading("Latitude"), 4, 0);
-    clock->addWidget(AddHeading("Longitude"), 4, 1);
-    clock->addWidget(AddField(model_.Latitude, normal), 5, 0);
-    clock->addWidget(AddField(model_.Longitude, normal), 5, 1);
-    clock->setColumnStretch(2, 1);
-    outer->addLayout(clock);
-    outer->addWidget(Rule(this));
+    clock->addWidget(AddHeading("Latitude"), 3, 0);
+    clock->addWidget(AddHeading("Longitude"), 3, 1);
+    clock->addWidget(AddField(model_.Latitude, normal), 4, 0);
+    clock->addWidget(AddField(model_.Longitude, normal), 4, 1);
+    fields->addLayout(clock);
+    fields->addWidget(Rule(this));
 
-    auto* names = new QGridLayout;
-    names->setHorizontalSpacing(28);
-    names->setVerticalSpacing(4);
-    names->addWidget(AddHeading("Object", true), 0, 0);
-    names->addWidget(AddField(model_.Name1, emphasis), 1, 0);
-    names->addWidget(AddField(model_.Magnitude, normal), 1, 1);
-    names->addWidget(AddField(model_.Name2label, normal), 2, 0);
-    names->addWidget(AddField(model_.name3label, normal), 2, 1);
-    names->addWidget(AddField(model_.Name4label, normal), 3, 0);
-    names->addWidget(AddField(model_.Name5Label, normal), 3, 1);
-    names->setColumnStretch(2, 1);
-    outer->addLayout(names);
-
-    auto* position = new QGridLayout;
-    position->setHorizontalSpacing(28);
-    position->setVerticalSpacing(6);
-    position->addWidget(AddHeading("Position", true), 0, 0);
-    position->addWidget(AddHeading("Horizon", true), 0, 1);
-    position->addWidget(AddField(model_.RightAsc, emphasis), 1, 0);
-    position->addWidget(AddField(model_.Declination, emphasis), 2, 0);
-    position->addWidget(AddField(model_.Altitude, emphasis), 1, 1);
-    position->addWidget(AddField(model_.Azimuth, emphasis), 2, 1);
-    position->setColumnStretch(2, 1);
-    outer->addLayout(position);
-
-    auto* riseSet = new QHBoxLayout;
-    riseSet->setSpacing(28);
-    riseSet->addWidget(AddField(model_.RiseTime, normal));
-    riseSet->addWidget(AddField(model_.TransitTime, normal));
-    riseSet->addWidget(AddField(model_.SetTime, normal));
-    riseSet->addStretch(1);
-    outer->addLayout(riseSet);
-    outer->addStretch(1);
-
+    auto* object = new QGridLayout;
+    object->setHorizontalSpacing(22);
+    object->setVerticalSpacing(2);
+    object->addWidget(AddHeading("Object", true), 0, 0);
+    const std::pair<const Control*, std::pair<int, int>> names[] = {
+        {&model_.Name1, {1, 0}},      {&model_.Magnitude, {1, 1}},  {&model_.Name2label, {2, 0}},
+        {&model_.name3label, {2, 1}}, {&model_.Name4label, {3, 0}}, {&model_.Name5Label, {3, 1}}};
+    for (const auto& [control, cell] : names) {
+        QLabel* label = AddField(*control, control == &model_.Name1 ? emphasis : normal);
+        label->installEventFilter(this);  // double-click copies the name
+        object->addWidget(label, cell.first, cell.second);
+    }
+    object->addWidget(AddHeading("Position", true), 4, 0);
+    object->addWidget(AddHeading("Horizon", true), 4, 1);
+    object->addWidget(AddField(model_.RightAsc, emphasis), 5, 0);
+    object->addWidget(AddField(model_.Altitude, emphasis), 5, 1);
+    object->addWidget(AddField(model_.Declination, emphasis), 6, 0);
+    object->addWidget(AddField(model_.Azimuth, emphasis), 6, 1);
+    object->addWidget(AddField(model_.RiseTime, normal), 7, 0);
+    object->addWidget(AddField(model_.SetTime, normal), 7, 1);
+    object->addWidget(AddField(model_.TransitTime, normal), 8, 0, 1, 2);
+    fields->addLayout(object);
+    fields->addStretch(1);
+    fields->addWidget(Rule(this));
     auto* footer = new QHBoxLayout;
-    realTime_ = new QPushButton(this);
-    realTime_->setFont(ValueFont(13, true));
-    connect(realTime_, &QPushButton::clicked, this, &Form1View::OnRealTime);
-    footer->addWidget(realTime_);
-    footer->addWidget(AddField(model_.General, ValueFont(12, false)), 1);
-    outer->addWidget(Rule(this));
-    outer->addLayout(footer);
+    footer->addWidget(AddButton(model_.RealTime, &Form1::RealTime_Click));
+    footer->addWidget(AddField(model_.General, ValueFont(11, false)), 1);
+    fields->addLayout(footer);
+    outer->addLayout(fields, 3);
 
+    // Right: the solar-system list and the command keys.
+    auto* commands = new QVBoxLayout;
+    commands->setSpacing(6);
+    list1_ = new QListWidget(this);
+    list1_->setFont(ValueFont(12, false));
+    list1_->setFocusPolicy(Qt::NoFocus);
+    for (const std::string& row : model_.List1.items) list1_->addItem(ToQString(row));
+    list1_->setFixedHeight(list1_->sizeHintForRow(0) * 5 + 6);
+    connect(list1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        model_.List1_Click(list1_->row(item));
+        AfterEvent();
+    });
+    commands->addWidget(list1_);
+
+    auto* keys = new QGridLayout;
+    keys->setSpacing(5);
+    QPushButton* grid[] = {
+        AddButton(model_.SimpleSearch, &Form1::SimpleSearch_Click),
+        AddButton(model_.BestOf, &Form1::BestOf_Click),
+        AddButton(model_.NextMatchButton, &Form1::NextMatchButton_Click),
+        AddButton(model_.PreviousMatch, &Form1::PreviousMatch_Click),
+        AddButton(model_.WriteMatchButton, &Form1::WriteMatchButton_Click),
+        AddButton(model_.CatalogButton, &Form1::CatalogButton_Click),
+        AddUnavailable(model_.DetailedSearch),
+        AddUnavailable(model_.ObjectButton),
+        AddButton(model_.DateButton, &Form1::DateButton_Click),
+        AddButton(model_.TimeButton, &Form1::TimeButton_Click),
+        AddButton(model_.LatitudeButton, &Form1::LatitudeButton_Click),
+        AddButton(model_.LongitudeButton, &Form1::LongitudeButton_Click),
+        AddUnavailable(model_.GotoButton),
+        AddUnavailable(model_.SkyChart),
+        AddUnavailable(model_.TraceButton),
+        AddUnavailable(model_.ObsLogButton),
+        AddUnavailable(model_.GetComet),
+        AddUnavailable(model_.Scope),
+        AddUnavailable(model_.Command3),
+        AddUnavailable(model_.Command2),
+        AddButton(model_.Help, &Form1::Help_Click),
+        AddButton(model_.AddObject, &Form1::AddObject_Click),
+    };
+    int cell = 0;
+    for (QPushButton* button : grid) {
+        keys->addWidget(button, cell / 2, cell % 2);
+        ++cell;
+    }
+    // The add button has no caption of its own; the view marks it with a plus.
+    ButtonFor(model_.AddObject)->setText("+ Add to Catalog");
+    commands->addLayout(keys);
+    check1_ = new QCheckBox(this);
+    check1_->setFocusPolicy(Qt::NoFocus);
+    connect(check1_, &QCheckBox::clicked, this, [this] {
+        check1_->setChecked(false);
+        model_.NotAvailable_Click(model_.Check1);
+        AfterEvent();
+    });
+    commands->addWidget(check1_);
+    commands->addStretch(1);
+    outer->addLayout(commands, 2);
+
+    searching_ = new SearchingView(model_.searching, this);
     connect(&timer_, &QTimer::timeout, this, &Form1View::OnTick);
+    setFocusPolicy(Qt::StrongFocus);
     Redraw();
 }
+
+Form1View::~Form1View() = default;
 
 QLabel* Form1View::AddField(const Control& control, const QFont& font) {
     auto* label = new QLabel(this);
@@ -127,12 +184,38 @@ QLabel* Form1View::AddField(const Control& control, const QFont& font) {
 QLabel* Form1View::AddHeading(const QString& text, bool ofObject) {
     auto* label = new QLabel(text, this);
     QFont font = label->font();
-    font.setPointSize(10);
+    font.setPointSize(9);
     font.setCapitalization(QFont::AllUppercase);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
     label->setFont(font);
     (ofObject ? objectHeadings_ : headings_).push_back(label);
     return label;
+}
+
+QPushButton* Form1View::AddButton(const Control& control, void (Form1::*handler)()) {
+    auto* button = new QPushButton(this);
+    button->setFont(ValueFont(12, true));
+    button->setFocusPolicy(Qt::NoFocus);  // keys go to the window, which previews them
+    button->setMinimumHeight(34);
+    connect(button, &QPushButton::clicked, this, [this, handler] {
+        (model_.*handler)();
+        AfterEvent();
+    });
+    buttons_.emplace_back(button, &control);
+    return button;
+}
+
+QPushButton* Form1View::AddUnavailable(const Control& control) {
+    auto* button = new QPushButton(this);
+    button->setFont(ValueFont(12, true));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setMinimumHeight(34);
+    connect(button, &QPushButton::clicked, this, [this, &control] {
+        model_.NotAvailable_Click(control);
+        AfterEvent();
+    });
+    buttons_.emplace_back(button, &control);
+    return button;
 }
 
 QLabel* Form1View::LabelFor(const Control& control) const {
@@ -142,37 +225,52 @@ QLabel* Form1View::LabelFor(const Control& control) const {
     return nullptr;
 }
 
+QPushButton* Form1View::ButtonFor(const Control& control) const {
+    for (const auto& [button, bound] : buttons_) {
+        if (bound == &control) return button;
+    }
+    return nullptr;
+}
+
 void Form1View::Paint(QWidget* widget, Colour fore, Colour back) {
     widget->setStyleSheet(QString("color: %1; background-color: %2;").arg(Css(fore), Css(back)));
 }
 
 void Form1View::Redraw() {
-    setStyleSheet(QString("Form1View { background-color: %1; } QFrame#rule { color: %2; }")
-                      .arg(Css(model_.backColor), Css(model_.foreColor)));
+    const QString back = Css(model_.backColor);
+    const QString fore = Css(model_.foreColor);
+    setStyleSheet(QString("Form1View { background-color: %1; } QFrame#rule { color: %2; }"
+                          "QPushButton { color: %2; background-color: %1; border: 1px solid %2; border-radius: 4px;"
+                          " padding: 3px 8px; text-align: left; }"
+                          "QPushButton:disabled { color: %3; border-color: %3; }"
+                          "QListWidget { color: %2; background-color: %1; border: 1px solid %2; }"
+                          "QListWidget::item:selected { color: %1; background-color: %2; }"
+                          "QCheckBox { color: %2; background-color: %1; }")
+                      .arg(back, fore, QColor(Css(model_.foreColor)).darker(220).name()));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(Css(model_.backColor)));
+    palette.setColor(QPalette::Window, QColor(back));
     setPalette(palette);
 
     for (const auto& [label, control] : fields_) {
         label->setText(ToQString(control->caption));
-        label->setToolTip(ToQString(control->toolTip));
-        label->setVisible(control->visible);
-        label->setEnabled(control->enabled);
+        ApplyControl(label, *control);
         Paint(label, control->foreColor, control->backColor);
     }
     for (QLabel* heading : headings_) Paint(heading, model_.foreColor, model_.backColor);
-    // The object's headings vanish with its fields when there is no object.
     for (QLabel* heading : objectHeadings_) Paint(heading, model_.ObjectFieldColour(), model_.backColor);
-
-    const Control& realTime = model_.RealTime;
-    realTime_->setText(ToQString(realTime.caption));
-    realTime_->setToolTip(ToQString(realTime.toolTip));
-    realTime_->setVisible(realTime.visible);
-    realTime_->setEnabled(realTime.enabled);
-    realTime_->setStyleSheet(QString("QPushButton { color: %1; background-color: %2; border: 1px solid %1;"
-                                     " padding: 4px 12px; }")
-                                 .arg(Css(model_.foreColor), Css(model_.backColor)));
+    for (const auto& [button, control] : buttons_) {
+        if (!control->caption.empty()) button->setText(ToQString(control->caption));
+        ApplyControl(button, *control);
+    }
+    list1_->setToolTip(ToQString(model_.List1.toolTip));
+    if (model_.List1.listIndex < 0) {
+        list1_->clearSelection();
+    } else {
+        list1_->setCurrentRow(model_.List1.listIndex);
+    }
+    check1_->setText(ToQString(model_.Check1.caption));
+    ApplyControl(check1_, model_.Check1);
 
     if (model_.Timer1.enabled && model_.Timer1.interval > 0) {
         if (!timer_.isActive() || timer_.interval() != model_.Timer1.interval) timer_.start(model_.Timer1.interval);
@@ -186,9 +284,52 @@ void Form1View::OnTick() {
     Redraw();
 }
 
-void Form1View::OnRealTime() {
-    model_.RealTime_Click();
+void Form1View::AfterEvent() {
+    const Form1::Open request = model_.openRequest;
+    model_.openRequest = Form1::Open::None;
+    switch (request) {
+        case Form1::Open::CatalogSelect: {
+            CatalogSelectView view(model_.catalogSelect, this);
+            view.exec();
+            model_.Redisplay();
+            break;
+        }
+        case Form1::Open::DataEntry: {
+            DataEntryView view(model_.dataEntry, this);
+            if (view.exec() == QDialog::Accepted) model_.SiteEntered();
+            break;
+        }
+        case Form1::Open::Help:
+        case Form1::Open::None: break;
+    }
     Redraw();
+}
+
+void Form1View::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.size() != 1 || text[0].unicode() > 127) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    model_.Form_KeyPress(static_cast<char>(text[0].unicode()));
+    AfterEvent();
+}
+
+bool Form1View::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease && watched == LabelFor(model_.Label1)) {
+        model_.NotAvailable("Changing the colours");
+        AfterEvent();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        for (const auto& [label, control] : fields_) {
+            if (label == watched) {
+                model_.NameLabel_DblClick(*control);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 }  // namespace talvo::ui

@@ -1,0 +1,27 @@
+// The Searching window: follows its model while a scan runs, with a working Cancel button.
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+#include "catalog/searching_window.h"
+
+namespace talvo::ui {
+
+class SearchingView : public QDialog {
+    Q_OBJECT
+
+public:
+    SearchingView(Searching& model, QWidget* parent);
+    ~SearchingView() override;
+
+private:
+    void Redraw();
+
+    Searching& model_;
+    QLabel* label_;
+    QPushButton* cancel_;
+};
+
+}  // namespace talvo::ui
