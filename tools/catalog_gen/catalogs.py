@@ -29,7 +29,8 @@ def brightness(entry):
 class Sources:
     """Every object read from the source folder, with the showpieces marked."""
 
-    def __init__(self, source_dir):
+    def __init__(self, source_dir, passes=None):
+        """`passes`: (first pass, second pass, showpiece doubles) as in showpieces.py."""
         self.finder = ConstellationFinder(source_dir / "constellations-roman87" / "constellation_data_roman87.dat")
         self.deep_sky = DeepSkyReader(source_dir, self.finder)
         stars = read_bsc(source_dir / "bsc5" / "bsc5.dat")
@@ -37,20 +38,21 @@ class Sources:
         self.stars = star_entries(stars, self.proper_names, self.finder)
         self.quasars = quasar_entries(source_dir / "stellarium" / "quasars.json", self.finder)
         self.entries = self.deep_sky.entries + self.stars + self.quasars
-        self._mark_showpieces()
+        self._mark_showpieces(*(passes or (showpieces.FIRST_PASS, showpieces.SECOND_PASS,
+                                            showpieces.SHOWPIECE_DOUBLES)))
 
-    def _mark_showpieces(self):
+    def _mark_showpieces(self, first_pass, second_pass, doubles):
         index = {}
         for entry in self.entries:
             for name in entry.ids:
                 index.setdefault(compressed(name), entry)
-        for entry in showpieces.resolve(showpieces.SHOWPIECE_DOUBLES, index):
+        for entry in showpieces.resolve(doubles, index):
             if entry.kind != "star" or "carbon" in entry.tags:
                 raise ValueError(f"showpiece double {entry.key} is not a plain star")
             entry.tags.add("double")
             entry.type_name = "Dbl " + self.finder.abbreviation(entry.ra, entry.dec)
         self.rank = {}
-        for marker, block in (("&^", showpieces.FIRST_PASS), ("^^", showpieces.SECOND_PASS)):
+        for marker, block in (("&^", first_pass), ("^^", second_pass)):
             for entry in showpieces.resolve(block, index):
                 if entry.marker:
                     raise ValueError(f"showpiece {entry.key} named twice")
@@ -124,9 +126,9 @@ def with_flag(lines, flag):
     return [first[:87] + flag + first[88:]] + lines[1:]
 
 
-def build(source_dir):
-    """File name -> bytes of every catalog."""
-    sources = Sources(source_dir)
+def build(source_dir, passes=None):
+    """File name -> bytes of every catalog, and the sources they were made from."""
+    sources = Sources(source_dir, passes)
     files = {"FULL.TLV": encode_lines(full_lines(sources))}
     for name, flag, wanted in AUXILIARY:
         files[name] = encode_lines(with_flag(auxiliary_lines(sources, wanted, flag == "L"), flag))

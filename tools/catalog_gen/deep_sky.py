@@ -143,8 +143,7 @@ class DeepSkyReader:
             master = self._master(row)
             if master is None:
                 raise ValueError(f"OpenNGC row {row['Name']}: duplicate of nothing")
-            own = ("M" + str(int(row["M"]))) if not row["_ngcic"] and row["M"].strip() else designation(row["Name"])
-            merged.setdefault(master["Name"], []).append(own)
+            merged.setdefault(master["Name"], []).append(designation(row["Name"]))
             self.skipped["merged"] += 1
         entries = []
         for row in self.rows:
