@@ -139,8 +139,6 @@ private:
     void SetUpButtons();
     void DrawChainButtons();
     void AfterMomentChanged(double previousEpoch);
-    bool AskNumber(const std::string& prompt, const std::string& title, const std::string& defaultText,
-                   double low, double high, double& value);
     void DrawObjectFields();
     void SetBodyToolTips();
 };

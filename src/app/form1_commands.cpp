@@ -187,16 +187,6 @@ void Form1::NameLabel_DblClick(const Control& label) {
     dialogs_.SetClipboardText(text);
 }
 
-bool Form1::AskNumber(const std::string& prompt, const std::string& title, const std::string& defaultText,
-                      double low, double high, double& value) {
-    std::optional<std::string> answer = dialogs_.InputBox(prompt, title, defaultText);
-    if (!answer || answer->empty()) return false;
-    double number = LeadingNumber(*answer);
-    if (number < low || number > high || number != std::trunc(number)) return false;
-    value = number;
-    return true;
-}
-
 void Form1::DateButton_Click() {
     ClockState& clock = state_.clock;
     const std::string title = "JulianDate = " + FormatFixed(clock.julianDate, 7, 5);
@@ -221,14 +211,17 @@ void Form1::DateButton_Click() {
                                              std::min(clock.day, daysInMonth), 1, daysInMonth));
     clock.day = day;
 
+    // The year is asked until it is 1980-2199 and, for 29 February, a leap year other than 2100.
+    // Cancel keeps the year shown; a 29 February that year lacks becomes the 28th.
     std::string prompt = "Input year, 1980-2199";
     for (;;) {
-        double year = 0;
-        if (!AskNumber(prompt, "Set The Year", std::to_string(clock.year), 1980, 2199, year)) {
-            // Cancel keeps the year shown, if it can carry the date.
-            if (clock.month == 2 && day == 29 && !IsLeapYearForEntry(clock.year)) continue;
+        std::optional<std::string> answer = dialogs_.InputBox(prompt, "Set The Year", std::to_string(clock.year));
+        if (!answer || answer->empty()) {
+            if (clock.month == 2 && day == 29 && !IsLeapYearForEntry(clock.year)) clock.day = 28;
             break;
         }
+        const double year = LeadingNumber(*answer);
+        if (year < 1980 || year > 2199 || year != std::trunc(year)) continue;
         const int candidate = static_cast<int>(year);
         if (clock.month == 2 && day == 29 && candidate % 4 != 0) {
             prompt = "Must be valid leap year, 1980-2199";

@@ -38,14 +38,15 @@ QFrame* Rule(QWidget* parent) {
 
 Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(model) {
     setWindowTitle("TALVO");
-    const QFont title = ValueFont(18, true);
-    const QFont big = ValueFont(19, true);
-    const QFont normal = ValueFont(13, false);
-    const QFont emphasis = ValueFont(14, true);
+    // Sized for a 1024 x 600 screen read at arm's length.
+    const QFont title = ValueFont(17, true);
+    const QFont big = ValueFont(18, true);
+    const QFont normal = ValueFont(12, false);
+    const QFont emphasis = ValueFont(13, true);
 
     auto* outer = new QHBoxLayout(this);
-    outer->setContentsMargins(14, 10, 14, 10);
-    outer->setSpacing(18);
+    outer->setContentsMargins(12, 8, 12, 8);
+    outer->setSpacing(14);
 
     // Left: everything the observer reads.
     auto* fields = new QVBoxLayout;
@@ -69,10 +70,11 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
     clock->addWidget(AddField(model_.Date, big), 1, 1);
     clock->addWidget(AddField(model_.gmt, normal), 2, 0);
     clock->addWidget(AddField(model_.SiderealTime, normal), 2, 1);
-    clock->addWidget(AddHeading("Latitude"), 3, 0);
-    clock->addWidget(AddHeading("Longitude"), 3, 1);
-    clock->addWidget(AddField(model_.Latitude, normal), 4, 0);
-    clock->addWidget(AddField(model_.Longitude, normal), 4, 1);
+    clock->setRowMinimumHeight(3, 6);
+    clock->addWidget(AddHeading("Latitude"), 4, 0);
+    clock->addWidget(AddHeading("Longitude"), 4, 1);
+    clock->addWidget(AddField(model_.Latitude, normal), 5, 0);
+    clock->addWidget(AddField(model_.Longitude, normal), 5, 1);
     fields->addLayout(clock);
     fields->addWidget(Rule(this));
 
@@ -110,7 +112,7 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
     auto* commands = new QVBoxLayout;
     commands->setSpacing(6);
     list1_ = new QListWidget(this);
-    list1_->setFont(ValueFont(12, false));
+    list1_->setFont(ValueFont(11, false));
     list1_->setFocusPolicy(Qt::NoFocus);
     for (const std::string& row : model_.List1.items) list1_->addItem(ToQString(row));
     list1_->setFixedHeight(list1_->sizeHintForRow(0) * 5 + 6);
@@ -194,9 +196,9 @@ QLabel* Form1View::AddHeading(const QString& text, bool ofObject) {
 
 QPushButton* Form1View::AddButton(const Control& control, void (Form1::*handler)()) {
     auto* button = new QPushButton(this);
-    button->setFont(ValueFont(12, true));
+    button->setFont(ValueFont(11, true));
     button->setFocusPolicy(Qt::NoFocus);  // keys go to the window, which previews them
-    button->setMinimumHeight(34);
+    button->setMinimumHeight(30);
     connect(button, &QPushButton::clicked, this, [this, handler] {
         (model_.*handler)();
         AfterEvent();
@@ -207,9 +209,9 @@ QPushButton* Form1View::AddButton(const Control& control, void (Form1::*handler)
 
 QPushButton* Form1View::AddUnavailable(const Control& control) {
     auto* button = new QPushButton(this);
-    button->setFont(ValueFont(12, true));
+    button->setFont(ValueFont(11, true));
     button->setFocusPolicy(Qt::NoFocus);
-    button->setMinimumHeight(34);
+    button->setMinimumHeight(30);
     connect(button, &QPushButton::clicked, this, [this, &control] {
         model_.NotAvailable_Click(control);
         AfterEvent();

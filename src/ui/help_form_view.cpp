@@ -4,13 +4,12 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "ui/control_binding.h"
 #include "ui/text_codec.h"
 
 namespace talvo::ui {
 
 namespace {
-
-QString CssColour(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)).name(); }
 
 // Read at arm's length from a laptop or tablet at the telescope.
 QFont Points(int points, bool bold = false) {
@@ -20,15 +19,9 @@ QFont Points(int points, bool bold = false) {
     return font;
 }
 
-void ApplyState(QWidget* widget, const Control& control) {
-    widget->setToolTip(ToQString(control.toolTip));
-    widget->setVisible(control.visible);
-    widget->setEnabled(control.enabled);
-}
-
 // A list or text box in the control's colours; the selected row is drawn inverted.
 void PaintBox(QWidget* widget, const char* type, const Control& control) {
-    const QString fore = CssColour(control.foreColor), back = CssColour(control.backColor);
+    const QString fore = Css(control.foreColor), back = Css(control.backColor);
     widget->setStyleSheet(QString("%1 { color: %2; background-color: %3; border: 1px solid %2; padding: 4px; }"
                                   " %1::item { padding: 3px 6px; }"
                                   " %1::item:selected { color: %3; background-color: %2; }")
@@ -37,7 +30,7 @@ void PaintBox(QWidget* widget, const char* type, const Control& control) {
 
 void PaintLabel(QLabel* label, const Control& control) {
     label->setStyleSheet(QString("color: %1; background-color: %2;")
-                             .arg(CssColour(control.foreColor), CssColour(control.backColor)));
+                             .arg(Css(control.foreColor), Css(control.backColor)));
 }
 
 }  // namespace
@@ -127,16 +120,16 @@ void HelpFormView::FillList(QListWidget* list, const ListControl& control, bool 
         list->addItems(rows);
     }
     list->setCurrentRow(control.listIndex);
-    ApplyState(list, control);
+    ApplyControl(list, control);
     PaintBox(list, "QListWidget", control);
 }
 
 void HelpFormView::Redraw() {
     setWindowTitle(ToQString(model_.caption));
-    setStyleSheet(QString("HelpFormView { background-color: %1; }").arg(CssColour(model_.backColor)));
+    setStyleSheet(QString("HelpFormView { background-color: %1; }").arg(Css(model_.backColor)));
     setAutoFillBackground(true);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(CssColour(model_.backColor)));
+    palette.setColor(QPalette::Window, QColor(Css(model_.backColor)));
     setPalette(palette);
 
     FillList(topics_, model_.List1, false);
@@ -144,18 +137,18 @@ void HelpFormView::Redraw() {
 
     const QString explanation = ToQString(model_.Text1.caption);
     if (text_->toPlainText() != explanation) text_->setPlainText(explanation);
-    ApplyState(text_, model_.Text1);
+    ApplyControl(text_, model_.Text1);
     PaintBox(text_, "QPlainTextEdit", model_.Text1);
 
     for (const auto& [label, control] : {std::pair{scripting_, &model_.Label2}, std::pair{onLine_, &model_.Label3}}) {
         label->setText(ToQString(control->caption));
-        ApplyState(label, *control);
+        ApplyControl(label, *control);
         PaintLabel(label, *control);
     }
     const Control& link = model_.Label1;
     guideLink_->setText(QString("<a href=\"guide\" style=\"color: %1;\">%2</a>")
-                            .arg(CssColour(link.foreColor), ToQString(link.caption).toHtmlEscaped()));
-    ApplyState(guideLink_, link);
+                            .arg(Css(link.foreColor), ToQString(link.caption).toHtmlEscaped()));
+    ApplyControl(guideLink_, link);
     PaintLabel(guideLink_, link);
 }
 

@@ -1,0 +1,38 @@
+// The window program put together: the session, its start-up, the main window's model and view.
+#pragma once
+
+#include <memory>
+
+#include "app/form1.h"
+#include "app/session_state.h"
+#include "platform/clock.h"
+#include "platform/dialog_services.h"
+#include "platform/time_zone.h"
+#include "ui/form1_view.h"
+#include "ui/qt_dialogs.h"
+
+namespace talvo::ui {
+
+class Application {
+public:
+    // The system's clock, zone and Qt's dialogs by default; tests pass their own.
+    Application(const platform::Clock* clock = nullptr, const platform::TimeZone* zone = nullptr,
+                platform::DialogServices* dialogs = nullptr);
+
+    // Opens the main window at a size with room for every field.
+    void Show();
+
+    SessionState& State() { return state_; }
+    Form1& Model() { return *form_; }
+    Form1View& Window() { return *view_; }
+
+private:
+    platform::SystemClock systemClock_;
+    platform::SystemTimeZone systemZone_;
+    QtDialogs qtDialogs_;
+    SessionState state_;
+    std::unique_ptr<Form1> form_;
+    std::unique_ptr<Form1View> view_;
+};
+
+}  // namespace talvo::ui
