@@ -200,40 +200,45 @@ void Form1::DateButton_Click() {
     const double previousEpoch = GetTargetEpoch(clock, state_.scope.fixedEpoch);
     clock.realTime = false;
     state_.riseSetValid = false;
+    // The new date is gathered first and takes effect whole, after its last box.
     double month = LeadingNumber(*first);
     if (month < 1 || month > 12 || month != std::trunc(month)) {
         month = AskUntilValid(dialogs_, "Input Month, 1-12, press OK to Keep Current Value, press 'CANCEL' to use System Time",
                               title, clock.month, 1, 12);
     }
-    clock.month = static_cast<int>(month);
-    const int daysInMonth = kDaysInMonth[clock.month];
+    const int newMonth = static_cast<int>(month);
+    const int daysInMonth = kDaysInMonth[newMonth];
     int day = static_cast<int>(AskUntilValid(dialogs_, "Input date", "Set Day of Month",
                                              std::min(clock.day, daysInMonth), 1, daysInMonth));
-    clock.day = day;
 
     // The year is asked until it is 1980-2199 and, for 29 February, a leap year other than 2100.
     // Cancel keeps the year shown; a 29 February that year lacks becomes the 28th.
+    const bool leapDay = newMonth == 2 && day == 29;
+    int newYear = clock.year;
     std::string prompt = "Input year, 1980-2199";
     for (;;) {
         std::optional<std::string> answer = dialogs_.InputBox(prompt, "Set The Year", std::to_string(clock.year));
         if (!answer || answer->empty()) {
-            if (clock.month == 2 && day == 29 && !IsLeapYearForEntry(clock.year)) clock.day = 28;
+            if (leapDay && !IsLeapYearForEntry(newYear)) day = 28;
             break;
         }
         const double year = LeadingNumber(*answer);
         if (year < 1980 || year > 2199 || year != std::trunc(year)) continue;
         const int candidate = static_cast<int>(year);
-        if (clock.month == 2 && day == 29 && candidate % 4 != 0) {
+        if (leapDay && candidate % 4 != 0) {
             prompt = "Must be valid leap year, 1980-2199";
             continue;
         }
-        if (clock.month == 2 && day == 29 && candidate == 2100) {
+        if (leapDay && candidate == 2100) {
             prompt = "Must be valid leap year, 1980-2199, not 2100";
             continue;
         }
-        clock.year = candidate;
+        newYear = candidate;
         break;
     }
+    clock.month = newMonth;
+    clock.day = day;
+    clock.year = newYear;
     AfterMomentChanged(previousEpoch);
 }
 
@@ -253,9 +258,11 @@ void Form1::TimeButton_Click() {
     if (hour < 0 || hour > 23 || hour != std::trunc(hour)) {
         hour = AskUntilValid(dialogs_, firstPrompt, "Input Hour", clock.hour, 0, 23);
     }
+    const int minute = static_cast<int>(AskUntilValid(dialogs_, "Input minutes, 0-59", "Input Minutes", clock.minute, 0, 59));
+    const int second = static_cast<int>(AskUntilValid(dialogs_, "Input seconds, 0-59", "Input Seconds", clock.second, 0, 59));
     clock.hour = static_cast<int>(hour);
-    clock.minute = static_cast<int>(AskUntilValid(dialogs_, "Input minutes, 0-59", "Input Minutes", clock.minute, 0, 59));
-    clock.second = static_cast<int>(AskUntilValid(dialogs_, "Input seconds, 0-59", "Input Seconds", clock.second, 0, 59));
+    clock.minute = minute;
+    clock.second = second;
     AfterMomentChanged(previousEpoch);
 }
 

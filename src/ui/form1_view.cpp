@@ -1,5 +1,6 @@
 #include "ui/form1_view.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QFrame>
@@ -282,6 +283,8 @@ void Form1View::Redraw() {
 }
 
 void Form1View::OnTick() {
+    // A modal box or a running search holds the real-time loop until it is over.
+    if (QApplication::activeModalWidget() != nullptr || model_.searching.visible) return;
     model_.Timer1_Timer();
     Redraw();
 }
