@@ -22,15 +22,16 @@ QFont Points(int points, bool bold = false) {
 // A list or text box in the control's colours; the selected row is drawn inverted.
 void PaintBox(QWidget* widget, const char* type, const Control& control) {
     const QString fore = Css(control.foreColor), back = Css(control.backColor);
-    widget->setStyleSheet(QString("%1 { color: %2; background-color: %3; border: 1px solid %2; padding: 4px; }"
-                                  " %1::item { padding: 3px 6px; }"
-                                  " %1::item:selected { color: %3; background-color: %2; }")
-                              .arg(type, fore, back));
+    widget->setStyleSheet(
+        QString("%1 { color: %2; background-color: %3; border: 1px solid %2; padding: 4px; }"
+                " %1::item { padding: 3px 6px; }"
+                " %1::item:selected { color: %3; background-color: %2; }")
+            .arg(type, fore, back));
 }
 
 void PaintLabel(QLabel* label, const Control& control) {
-    label->setStyleSheet(QString("color: %1; background-color: %2;")
-                             .arg(Css(control.foreColor), Css(control.backColor)));
+    label->setStyleSheet(
+        QString("color: %1; background-color: %2;").arg(Css(control.foreColor), Css(control.backColor)));
 }
 
 }  // namespace
@@ -111,7 +112,8 @@ HelpFormView* HelpFormView::Open(HelpForm& model, QWidget* parent) {
 void HelpFormView::FillList(QListWidget* list, const ListControl& control, bool asFileNames) {
     QStringList rows;
     // File names are the file system's own bytes; every other text is in the program's code page.
-    for (const std::string& item : control.items) rows << (asFileNames ? QString::fromStdString(item) : ToQString(item));
+    for (const std::string& item : control.items)
+        rows << (asFileNames ? QString::fromStdString(item) : ToQString(item));
     QStringList shown;
     for (int row = 0; row < list->count(); ++row) shown << list->item(row)->text();
     const QSignalBlocker quiet(list);
@@ -140,7 +142,8 @@ void HelpFormView::Redraw() {
     ApplyControl(text_, model_.Text1);
     PaintBox(text_, "QPlainTextEdit", model_.Text1);
 
-    for (const auto& [label, control] : {std::pair{scripting_, &model_.Label2}, std::pair{onLine_, &model_.Label3}}) {
+    for (const auto& [label, control] :
+         {std::pair{scripting_, &model_.Label2}, std::pair{onLine_, &model_.Label3}}) {
         label->setText(ToQString(control->caption));
         ApplyControl(label, *control);
         PaintLabel(label, *control);
