@@ -28,12 +28,12 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "shows its position for the present moment and its angular distance from the Sun. See also Near-Earth "
      "Object and Transient Catalog."},
     {"Auxiliary Catalogs",
-     "Besides the default catalog FULL.TLV, TALVO can use smaller catalogs that hold one kind of object, "
-     "such as double stars, galaxies, carbon stars or quasars, and catalogs you make yourself. Choose one "
-     "with \"c Catalog\"; its name is shown in the main window. A catalog's first line tells TALVO what "
-     "kinds "
-     "of object it holds, which decides the choices the Search Wizard offers. Best of the Sky works only "
-     "with the default catalog."},
+     "Besides the default catalog FULL.TLV, smaller catalogs of one kind of object are installed beside "
+     "TALVO: MESSIER.TLV, BRIGHT.TLV (bright stars), DOUBLES.TLV, GALAXIES.TLV, GLOBULAR.TLV, "
+     "OPENCLUS.TLV, NEBULAE.TLV, PLANNEB.TLV (planetary nebulae) and QUASARS.TLV. Choose one, or a catalog "
+     "of your own, with \"c Catalog\"; its name is shown in the main window. A catalog's first line tells "
+     "TALVO what kinds of object it holds, which decides the choices the Search Wizard offers. Best of the "
+     "Sky works only with the default catalog."},
     {"Azimuth",
      "The azimuth is the object's compass direction, measured along the horizon from north (0\xB0) through "
      "east (90\xB0), south (180\xB0) and west (270\xB0). While the object is above the horizon TALVO adds "
@@ -49,7 +49,7 @@ constexpr std::array<HelpTopic, 55> kTopics{{
     {"Catalog",
      "A catalog is a text file (extension .TLV) with one object per line: up to five names, the right "
      "ascension and declination with their epoch, and the magnitude. The default catalog FULL.TLV, "
-     "installed beside the program, holds about 21,600 stars and deep-sky objects. \"c Catalog\" chooses "
+     "installed beside the program, holds more than 20,000 stars and deep-sky objects. \"c Catalog\" chooses "
      "another catalog in any folder, returns to the default one, or creates a new catalog of your own. The "
      "current catalog's name is shown at the top of the main window."},
     {"Catalog Search (Simple)",
@@ -98,8 +98,8 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "TALVO takes the difference between local time and UTC, daylight saving time included, from the "
      "computer's time-zone setting, and reads it again whenever it returns to real time. The three letters "
      "after the time name the zone, for example EDT while daylight saving time is in force and EST "
-     "otherwise. Keep the computer's time zone set for your site and the change of season is followed by "
-     "itself."},
+     "otherwise. Keep the computer's time zone set for your site and TALVO follows the change between "
+     "summer and winter time by itself."},
     {"Distance",
      "For the Sun and the planets TALVO shows the distance from the Earth in astronomical units (AU). For "
      "the Moon it shows the distance from your site in kilometres, which varies between about 356,000 and "

@@ -19,13 +19,18 @@ QFont Points(int points, bool bold = false) {
     return font;
 }
 
-// A list or text box in the control's colours; the selected row is drawn inverted.
+// A list or text box in the control's colours; the selected row is drawn inverted, and the scroll
+// bar keeps to the two colours so that no pale system grey lights up the window at night.
 void PaintBox(QWidget* widget, const char* type, const Control& control) {
     const QString fore = Css(control.foreColor), back = Css(control.backColor);
     widget->setStyleSheet(
         QString("%1 { color: %2; background-color: %3; border: 1px solid %2; padding: 4px; }"
                 " %1::item { padding: 3px 6px; }"
-                " %1::item:selected { color: %3; background-color: %2; }")
+                " %1::item:selected { color: %3; background-color: %2; }"
+                " QScrollBar:vertical { background: %3; width: 16px; border-left: 1px solid %2; }"
+                " QScrollBar::handle:vertical { background: %2; min-height: 40px; margin: 2px; }"
+                " QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }"
+                " QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")
             .arg(type, fore, back));
 }
 
@@ -54,7 +59,7 @@ HelpFormView::HelpFormView(HelpForm& model, QWidget* parent) : QWidget(parent, Q
 
     files_ = new QListWidget(this);
     files_->setFont(Points(14));
-    files_->setMaximumHeight(130);
+    files_->setMaximumHeight(110);
     connect(files_, &QListWidget::itemClicked, this, &HelpFormView::OnFile);
 
     onLine_ = new QLabel(this);
