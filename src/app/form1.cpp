@@ -23,7 +23,8 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
       dialogs_(dialogs),
       engine(state, dialogs, *this, searching),
       catalogSelect(state, engine, dialogs, *this),
-      dataEntry(state, dialogs) {
+      dataEntry(state, dialogs),
+      helpForm(state, dialogs) {
     SetUpButtons();
     Label1.caption = "TALVO";
     Label1.toolTip = "Click to change background color";

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "app/control.h"
+#include "app/help_form.h"
 #include "app/session_state.h"
 #include "catalog/catalog_select.h"
 #include "catalog/main_window_hooks.h"
@@ -69,6 +70,7 @@ public:
     SearchEngine engine;
     CatalogSelect catalogSelect;
     DataEntry dataEntry;
+    HelpForm helpForm;
 
     // What the window asks the view to show next (the view opens it and clears the request).
     enum class Open { None, CatalogSelect, DataEntry, Help };

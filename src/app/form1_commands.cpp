@@ -156,7 +156,10 @@ void Form1::AddObject_Click() {
     Redisplay();
 }
 
-void Form1::Help_Click() { openRequest = Open::Help; }
+void Form1::Help_Click() {
+    helpForm.Form_Load();
+    openRequest = Open::Help;
+}
 
 void Form1::LatitudeButton_Click() {
     dataEntry.ShowSite(DataEntry::Mode::Latitude);

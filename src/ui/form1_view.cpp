@@ -13,6 +13,7 @@
 #include "ui/catalog_select_view.h"
 #include "ui/control_binding.h"
 #include "ui/data_entry_view.h"
+#include "ui/help_form_view.h"
 #include "ui/searching_view.h"
 #include "ui/text_codec.h"
 
@@ -304,7 +305,7 @@ void Form1View::AfterEvent() {
             if (view.exec() == QDialog::Accepted) model_.SiteEntered();
             break;
         }
-        case Form1::Open::Help:
+        case Form1::Open::Help: HelpFormView::Open(model_.helpForm, this); break;
         case Form1::Open::None: break;
     }
     Redraw();
