@@ -1,5 +1,7 @@
 #include "ui/help_form_view.h"
 
+#include <QScreen>
+
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -44,7 +46,7 @@ void PaintLabel(QLabel* label, const Control& control) {
 HelpFormView::HelpFormView(HelpForm& model, QWidget* parent) : QWidget(parent, Qt::Window), model_(model) {
     topics_ = new QListWidget(this);
     topics_->setFont(Points(15));
-    topics_->setMinimumWidth(340);
+    topics_->setMinimumWidth(300);
     topics_->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(topics_, &QListWidget::currentRowChanged, this, &HelpFormView::OnTopic);
 
@@ -83,12 +85,10 @@ HelpFormView::HelpFormView(HelpForm& model, QWidget* parent) : QWidget(parent, Q
     outer->addLayout(glossary, 1);
     outer->addWidget(scripting_);
     outer->addWidget(files_);
-    auto* link = new QHBoxLayout;
-    link->setSpacing(10);
-    link->addWidget(onLine_);
-    link->addWidget(guideLink_);
-    link->addStretch(1);
-    outer->addLayout(link);
+    // The link goes on a line of its own, so a long caption never widens the window past the screen.
+    guideLink_->setWordWrap(true);
+    outer->addWidget(onLine_);
+    outer->addWidget(guideLink_);
 
     Redraw();
 }
@@ -105,7 +105,10 @@ HelpFormView* HelpFormView::Open(HelpForm& model, QWidget* parent) {
     if (view == nullptr) {
         view = new HelpFormView(model, parent);
         view->setAttribute(Qt::WA_DeleteOnClose);
-        view->resize(view->sizeHint().expandedTo(QSize(1000, 640)));
+        // As large as a laptop's screen allows, never larger than the screen.
+        QSize size = view->sizeHint().expandedTo(QSize(900, 540));
+        if (const QScreen* screen = view->screen()) size = size.boundedTo(screen->availableSize() * 0.95);
+        view->resize(size);
     }
     view->Redraw();
     view->show();
