@@ -310,7 +310,7 @@ void Form1::Redisplay() { RefreshAll(); }
 
 void Form1::DrawChainButtons() {
     const SearchState& search = state_.search;
-    const bool matchCurrent = search.MatchCount > 0 && state_.object.present != 0 && state_.object.planetIndex < 0;
+    const bool matchCurrent = search.MatchCount > 0 && state_.object.present != 0;
     WriteMatchButton.visible = WriteMatchButton.enabled = search.MatchCount > 0;
     const bool more = search.SearchOpen || search.MatchCount - search.MatchCursor > 1;
     NextMatchButton.visible = NextMatchButton.enabled = matchCurrent && more;
