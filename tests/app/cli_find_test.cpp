@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/cli_show.h"
+#include "catalog/catalog_fixture.h"
+#include "platform/fixed_time_zone.h"
+#include "support/fake_clock.h"
+#include "support/scoped_env.h"
+
+namespace talvo {
+namespace {
+
+using testing::CatalogLine;
+
+struct CliRun {
+    int code;
+    std::string out, err;
+};
+
+// The catalog "cat.tlv" and the matches file live in a scratch folder that stands for the
+// program's folder. The site is 40.5 N 74.25 W at 01:30 local time on 2026-12-07, when the
+// sidereal time is 6h37m: the entries at 6.6 h and +41 degrees stand overhead.
+class CliFindTest : public ::testing::Test {
+protected:
+    CliRun Find(std::vector<std::string> args) {
+        args.insert(args.begin(), "find");
+        args.insert(args.end(), {"--lat", "40.5", "--lon", "74.25", "--utc-offset", "5", "--date",
+                                 "2026-12-07", "--time", "01:30:00"});
+        testing::FakeClock clock({2026, 12, 7, 1, 30, 0});
+        platform::FixedTimeZone zone(5.0);
+        std::ostringstream out, err;
+        int code = RunCli(args, clock, zone, out, err);
+        return {code, out.str(), err.str()};
+    }
+
+    std::string Catalog() const { return dir.File("cat.tlv"); }
+
+    static std::string High(const std::vector<std::string>& names, double magnitude = 5.0) {
+        return CatalogLine(names, 6.6, 41.0, magnitude);
+    }
+
+    testing::TempDir dir;
+    testing::ScopedEnv talvoDir{"TALVO_DIR", dir.path()};
+};
+
+TEST_F(CliFindTest, PrintsEveryMatchThenTheClosingMessage) {
+    testing::WriteCatalog(Catalog(),
+                          {High({"M31", "NGC 224"}, 3.44), High({"HR 1"}), High({"M32", "NGC 221"}, 8.08)});
+    CliRun run = Find({"m 3", "--catalog", Catalog()});
+    ASSERT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    std::istringstream out(run.out);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(out, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 5u) << run.out;
+    EXPECT_EQ(lines[0].substr(0, 32), " 1. M31          ,NGC 224      ,");
+    EXPECT_EQ(lines[1].substr(0, 8), "    Alt=");
+    EXPECT_NE(lines[1].find("\u00B0,    Mag= 3.4,"), std::string::npos) << lines[1];
+    EXPECT_EQ(lines[2].substr(0, 8), " 2. M32 ");
+    EXPECT_EQ(lines[4], "No More Matches for M3  found in Catalog cat.tlv");
+
+    // The matches file lists the same, in the program's code page.
+    std::vector<std::string> matches = testing::CrLfLines(testing::ReadFile(dir.File("MATCHES.TXT")));
+    ASSERT_EQ(matches.size(), 8u);
+    EXPECT_EQ(matches[0], "TALVO+S Search= \"M3\"");
+    EXPECT_NE(matches[5].find("\xB0,    Mag= 3.4,"), std::string::npos);
+}
+
+TEST_F(CliFindTest, ExitCodeOneWhenNothingIsFound) {
+    testing::WriteCatalog(Catalog(), {High({"M31"}, 3.44)});
+    CliRun run = Find({"ZZZ", "--catalog", Catalog()});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out, "Object ZZZ  Not Found in Catalog cat.tlv\n");
+
+    // Unattended, the altitude window binds: the object overhead is above 30 degrees.
+    run = Find({"M31", "--max-alt", "30", "--max-mag", "4", "--catalog", Catalog()});
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out,
+              "No More Matches for M31  found in Catalog cat.tlv\nBelow  30 Degrees\nBrighter than Mag 4\n");
+}
+
+TEST_F(CliFindTest, BestOfTheSky) {
+    testing::WriteCatalog(Catalog(), {High({"M42       &^"}), High({"M31"})});
+    CliRun run = Find({"--best-of", "--catalog", Catalog()});
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out.substr(0, 16), " 1. M42         ");
+    EXPECT_EQ(run.out.substr(run.out.size() - 26), "No More 'Best of the Sky'\n");
+}
+
+TEST_F(CliFindTest, ExitCodeTwoForACatalogThatCannotBeOpenedOrBadOptions) {
+    testing::WriteFile(dir.File("empty.tlv"), "");
+    std::filesystem::create_directory(dir.File("folder.tlv"));
+    for (const char* name : {"missing.tlv", "empty.tlv", "folder.tlv"}) {
+        CliRun run = Find({"M31", "--catalog", dir.File(name)});
+        EXPECT_EQ(run.code, 2) << name;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, std::string("talvo-cli find: CANNOT OPEN CATALOG ") + name + "\n");
+    }
+    testing::WriteCatalog(Catalog(), {High({"M31"})});
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--catalog", Catalog()},
+                                               {"M31", "--min-alt", "abc", "--catalog", Catalog()},
+                                               {"M31", "--best-of", "--catalog", Catalog()}}) {
+        CliRun run = Find(args);
+        EXPECT_EQ(run.code, 2) << args[0];
+        EXPECT_EQ(run.out, "");
+        EXPECT_FALSE(run.err.empty());
+    }
+}
+
+}  // namespace
+}  // namespace talvo

@@ -1,0 +1,191 @@
+#include "catalog/catalog_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+
+#include "catalog/catalog_reader.h"
+#include "catalog_fixture.h"
+
+namespace talvo {
+namespace {
+
+using testing::CatalogLine;
+using testing::ReadFile;
+
+class CatalogFileTest : public ::testing::Test {
+protected:
+    // Positions are presented in epoch 2000 (a telescope working in J2000), so lines of epoch
+    // 2000 are read and written without precession.
+    CatalogFileTest() {
+        testing::PrepareSession(state, dir.path());
+        state.clock.realTime = true;
+        state.scope.fixedEpoch = 2000.0;
+        state.catalogFileName = "mine.tlv";
+        state.catalogFolder = dir.path();
+    }
+
+    void Select(double ra, double dec, const std::string& magnitude, const std::string& name1 = "M 81") {
+        SelectPosition(state, ra, dec, 2000.0);
+        state.object.name1 = name1;
+        state.object.name2 = "NGC 3031";
+        state.object.name3 = state.object.name4 = state.object.name5 = "";
+        state.object.magnitudeText = magnitude;
+    }
+
+    std::string Path() const { return dir.File("mine.tlv"); }
+
+    testing::TempDir dir;
+    SessionState state;
+};
+
+TEST_F(CatalogFileTest, TheFlagOfTheFirstLineSetsModesAndContents) {
+    auto flagged = [&](char flag) {
+        testing::WriteCatalog(dir.File("f.tlv"),
+                              {CatalogLine({"X"}, 0, 0, {}, 2000, flag), CatalogLine({"Y"})});
+        EXPECT_FALSE(ReadCatalogFlag(state, "f.tlv", dir.path()).empty());
+        EXPECT_EQ(state.catalogFlag, flag);
+        return state.contents;
+    };
+    CatalogContents m = flagged('M');
+    EXPECT_TRUE(m.galaxies && m.globulars && m.openClusters && m.planetaries && m.nebulae && m.quasars);
+    EXPECT_FALSE(m.stars || m.doubles || m.full || state.longNameCatalog || state.object.transientCatalog);
+    CatalogContents l = flagged('L');
+    EXPECT_TRUE(state.longNameCatalog && l.globulars && !l.galaxies);
+    flagged('t');
+    EXPECT_TRUE(state.object.transientCatalog && state.object.nearEarthObject && !state.longNameCatalog);
+    flagged('T');
+    EXPECT_TRUE(state.object.transientCatalog && !state.object.nearEarthObject);
+    EXPECT_TRUE(flagged('F').full);
+    CatalogContents none = flagged('x');
+    EXPECT_FALSE(none.full || none.galaxies || state.object.transientCatalog);
+}
+
+TEST_F(CatalogFileTest, ParsingALine) {
+    ParseEntry(state, CatalogLine({"M42       &^", "NGC 1976"}, 5.5883, -5.3911, 4.0));
+    const CurrentObject& object = state.object;
+    EXPECT_EQ(object.name1, "M42         ");  // the Best-of marker is not shown
+    EXPECT_EQ(object.name2, "NGC 1976    ");
+    EXPECT_EQ(object.magnitudeText, " 4.00   ");
+    EXPECT_NEAR(RightAscensionHours(object), 5.5883, 1e-9);
+    EXPECT_NEAR(object.transitAltitude, 90.0 - 45.8911, 1e-9);
+
+    ParseEntry(state, CatalogLine({"Small"}, 1.0, -0.5, {}, 0));
+    EXPECT_EQ(object.decSign, -1);
+    EXPECT_NEAR(DeclinationDegrees(object), -0.5, 1e-9);
+    EXPECT_EQ(object.epoch, 2000.0);
+
+    ParseEntry(state, "M31");  // a short line: the missing fields are blank and read as 0
+    EXPECT_EQ(object.name1, "M31");
+    EXPECT_EQ(object.name2 + object.magnitudeText, "");
+    EXPECT_EQ(RightAscensionHours(object), 0.0);
+    EXPECT_EQ(DeclinationDegrees(object), 0.0);
+    EXPECT_EQ(object.epoch, 2000.0);
+}
+
+TEST_F(CatalogFileTest, AppendedLinesHaveTheCatalogLayout) {
+    Select(9.5, 69.0653, "8.479");
+    ASSERT_TRUE(AppendEntry(state));
+    Select(10.25, -0.5, "12.1", "M 82");
+    ASSERT_TRUE(AppendEntry(state));
+
+    const std::string first = CatalogLine({"M 81", "NGC 3031"}, 9.5, 69.0653, 8.47);
+    const std::string second = CatalogLine({"M 82", "NGC 3031"}, 10.25, -0.5, 12.10);
+    ASSERT_EQ(ReadFile(Path()), first + "\r\n" + second + "\r\n");
+    EXPECT_EQ(Columns(first, 61, 9), " 9.5000  ");
+    EXPECT_EQ(Columns(second, 61, 9), "10.2500  ");
+    EXPECT_EQ(Columns(second, 70, 9), "-00.5000 ");
+    EXPECT_EQ(Columns(first, 89, 12), " 8.47   2000");
+}
+
+TEST_F(CatalogFileTest, MagnitudesAreCutToHundredthsWithoutBinaryError) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"8.479", " 8.47"}, {"2.3", " 2.30"},  {"0.29", " 0.29"}, {"4.35", " 4.35"},
+        {"1.13", " 1.13"},  {"12.1", "12.10"}, {"99", "99.00"}};
+    for (const auto& [typed, written] : cases) {
+        Select(1.0, 1.0, typed);
+        EXPECT_EQ(Columns(BuildEntryLine(state), 89, 5), written) << typed;
+    }
+    EXPECT_EQ(TruncateToHundredths(-1.468), -1.46);
+}
+
+TEST_F(CatalogFileTest, ALastLineWithoutItsLineEndIsEndedFirst) {
+    const std::string old = CatalogLine({"Old"});
+    testing::WriteFile(Path(), old);
+    Select(3.0, 3.0, "3");
+    ASSERT_TRUE(AppendEntry(state));
+    EXPECT_EQ(ReadFile(Path()), old + "\r\n" + BuildEntryLine(state) + "\r\n");
+}
+
+TEST_F(CatalogFileTest, AFailedAppendLeavesTheCatalogAsItWas) {
+    Select(3.0, 3.0, "3");
+    state.catalogFileName = "folder.tlv";
+    std::filesystem::create_directory(dir.File("folder.tlv"));
+    EXPECT_FALSE(AppendEntry(state));
+    EXPECT_TRUE(std::filesystem::is_empty(dir.File("folder.tlv")));
+    state.catalogFolder = dir.File("missing/");
+    EXPECT_FALSE(AppendEntry(state));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("missing")));
+
+    state.catalogFolder = dir.path();
+    state.catalogFileName = "mine.tlv";
+    const std::string old = CatalogLine({"Old"}) + "\r\n";
+    testing::WriteFile(Path(), old);
+    // A disk that fills up halfway through the line: nothing of the line stays behind.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = old.size() + 40;
+    setrlimit(RLIMIT_FSIZE, &small);
+    bool appended = AppendEntry(state);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_FALSE(appended);
+    EXPECT_EQ(ReadFile(Path()), old);
+}
+
+TEST_F(CatalogFileTest, AppendingToAReadOnlyCatalogFails) {
+    if (geteuid() == 0) GTEST_SKIP() << "the superuser may write read-only files";
+    testing::WriteFile(Path(), "old\r\n");
+    std::filesystem::permissions(Path(), std::filesystem::perms::owner_read);
+    Select(3.0, 3.0, "3");
+    EXPECT_FALSE(AppendEntry(state));
+    EXPECT_EQ(ReadFile(Path()), "old\r\n");
+}
+
+// Written and read back, a position comes back to a ten-thousandth of an hour and a degree.
+TEST_F(CatalogFileTest, PositionsSurviveTheCatalog) {
+    const std::pair<double, double> positions[] = {
+        {9.5, 20.25}, {10.25, -0.5}, {23.9, -75.1234}, {0.0, 89.5}};
+    for (const auto& [ra, dec] : positions) {
+        Select(ra, dec, "5");
+        ASSERT_TRUE(AppendEntry(state));
+    }
+    // Epoch 1950: written 50 years of precession earlier, read back into epoch 2000.
+    state.catalogEpoch = 1950.0;
+    Select(12.0, 0.0, "5");
+    ASSERT_TRUE(AppendEntry(state));
+    EXPECT_NEAR(RightAscensionHours(state.object), 12.0, 1e-4);  // the current object is back in 2000
+
+    CatalogReader reader;
+    ASSERT_TRUE(reader.Open(Path()));
+    std::string line;
+    for (const auto& [ra, dec] : positions) {
+        ASSERT_TRUE(reader.ReadNextEntry(line));
+        ParseEntry(state, line);
+        EXPECT_NEAR(RightAscensionHours(state.object), ra, 1e-4);
+        EXPECT_NEAR(DeclinationDegrees(state.object), dec, 1e-4);
+    }
+    ASSERT_TRUE(reader.ReadNextEntry(line));
+    EXPECT_EQ(Columns(line, 61, 18), "11.9573  00.2783  ");  // Newcomb's rates: 46.106" and 20.040" a year
+    EXPECT_EQ(Columns(line, 97, 4), "1950");
+    ParseEntry(state, line);
+    EXPECT_NEAR(RightAscensionHours(state.object), 12.0, 1e-4);
+    EXPECT_NEAR(DeclinationDegrees(state.object), 0.0, 1e-4);
+}
+
+}  // namespace
+}  // namespace talvo

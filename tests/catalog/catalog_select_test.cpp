@@ -1,0 +1,119 @@
+#include "catalog/catalog_select.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "catalog/catalog_maintenance.h"
+#include "catalog_fixture.h"
+
+namespace talvo {
+namespace {
+
+using testing::CatalogLine;
+
+// The chooser opens on the folder "cats": the catalogs B.TLV (galaxies) and a.tlv (empty), a
+// text file and a sub-folder.
+class CatalogSelectTest : public testing::SearchTest {
+protected:
+    CatalogSelectTest() {
+        std::filesystem::create_directories(dir.File("cats/sub"));
+        testing::WriteCatalog(dir.File("cats/B.TLV"), {CatalogLine({"M31"}, 0.7, 41.3, {}, 2000, 'G')});
+        testing::WriteFile(dir.File("cats/a.tlv"), "");
+        testing::WriteFile(dir.File("cats/c.txt"), CatalogLine({"M31"}));
+        state.catalogFileName = "B.TLV";
+        state.catalogFolder = dir.File("cats/");
+    }
+
+    int Index(const std::string& file) const {
+        const std::vector<std::string>& files = window.File1Items;
+        return static_cast<int>(std::find(files.begin(), files.end(), file) - files.begin());
+    }
+
+    CatalogSelect window{state, engine, dialogs, mainWindow};
+};
+
+TEST_F(CatalogSelectTest, ClickingACatalogSelectsIt) {
+    UseCatalog({High({"M31"})});
+    ASSERT_TRUE(Find("M31"));
+    window.Form_Load();
+    window.Dir1_Change("cats");
+    EXPECT_EQ(window.File1Items, (std::vector<std::string>{"B.TLV", "a.tlv"}));
+    EXPECT_EQ(window.Dir1Items, std::vector<std::string>{"sub"});
+
+    window.File1_Click(Index("B.TLV"));
+    EXPECT_FALSE(window.visible);
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(state.catalogFileName, "B.TLV");
+    EXPECT_EQ(mainWindow.status, "Catalog = " + dir.File("cats/B.TLV"));
+    EXPECT_EQ(mainWindow.searchCaption, "/ Simple Search");
+    EXPECT_TRUE(state.contents.galaxies);
+    EXPECT_EQ(state.search.MatchCount, 0);  // the previous search is gone
+}
+
+TEST_F(CatalogSelectTest, ACatalogThatCannotBeOpenedIsReported) {
+    window.Form_Load();
+    window.File1_Click(Index("a.tlv"));
+    std::filesystem::remove(dir.File("cats/B.TLV"));
+    window.File1_Click(Index("B.TLV"));  // gone since the list was made
+    window.DefaultCat_Click();           // there is no FULL.TLV beside the program
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[0].text, "CANNOT OPEN CATALOG a.tlv");
+    EXPECT_EQ(dialogs.messages[1].text, "CANNOT OPEN CATALOG B.TLV");
+    EXPECT_EQ(dialogs.messages[2].text, "CANNOT OPEN CATALOG FULL.TLV");
+}
+
+TEST_F(CatalogSelectTest, TheDefaultCatalogButtonWorksOnlyAwayFromIt) {
+    window.Form_Load();
+    EXPECT_TRUE(window.DefaultCat.enabled);
+    EXPECT_EQ(window.DefaultCat.toolTip, "Click to return to default catalog 'full.tlv'");
+
+    testing::WriteCatalog(dir.File("FULL.TLV"), {High({"M31"})});
+    window.DefaultCat_Click();
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(state.catalogFolder, dir.path());
+    window.Form_Load();
+    EXPECT_FALSE(window.DefaultCat.enabled);
+    EXPECT_EQ(window.DefaultCat.toolTip, " ");
+}
+
+TEST_F(CatalogSelectTest, ANewCatalogIsANameAndAnEpoch) {
+    window.Form_Load();
+    window.Dir1_Change("sub");
+    dialogs.inputAnswers = {"MYOBJ.TXT", "1800", "abc", "1950"};
+    window.NewCatalog_Click();
+    EXPECT_EQ(state.catalogFileName, "MYOBJ.TLV");
+    EXPECT_EQ(state.catalogFolder, dir.File("cats/sub/"));
+    EXPECT_EQ(state.catalogEpoch, 1950.0);
+    ASSERT_EQ(dialogs.prompts.size(), 4u);
+    EXPECT_EQ(dialogs.prompts[0].title, "Create New Catalog File");
+    EXPECT_EQ(dialogs.prompts[1].title, "Catalog Epoch");
+    EXPECT_EQ(dialogs.prompts[3].title, "Set Catalog Epoch");
+    EXPECT_TRUE(std::filesystem::is_empty(dir.File("cats/sub")));  // no file until an object is added
+
+    dialogs.inputAnswers = {"other", ""};
+    window.NewCatalog_Click();
+    EXPECT_EQ(state.catalogFileName, "other.TLV");
+    EXPECT_EQ(state.catalogEpoch, 1950.0);
+    window.NewCatalog_Click();  // cancelled
+    EXPECT_EQ(state.catalogFileName, "other.TLV");
+    EXPECT_EQ(NewCatalogFileName("myobj.tlv"), "myobj.tlv");
+}
+
+TEST_F(CatalogSelectTest, AddingTheCurrentObjectAsksFirst) {
+    state.catalogFileName = "mine.tlv";
+    SelectPosition(state, 9.5, 69.0, 2000.0);
+    state.object.name1 = "M 81        ";
+    dialogs.messageAnswers = {platform::MessageAnswer::Cancel, platform::MessageAnswer::Ok};
+    EXPECT_FALSE(AddCurrentObject(state, dialogs));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("cats/mine.tlv")));
+    EXPECT_EQ(dialogs.messages[0].text, "Do you want to add the object M 81         to catalog mine.tlv ?");
+    EXPECT_EQ(dialogs.messages[0].buttons, platform::MessageButtons::OkCancel);
+
+    EXPECT_TRUE(AddCurrentObject(state, dialogs));
+    EXPECT_FALSE(state.object.notInCatalog);
+    EXPECT_EQ(testing::ReadFile(dir.File("cats/mine.tlv")).substr(0, 12), "M 81        ");
+}
+
+}  // namespace
+}  // namespace talvo

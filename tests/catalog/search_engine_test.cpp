@@ -1,0 +1,222 @@
+#include "catalog/search_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "catalog_fixture.h"
+
+namespace talvo {
+namespace {
+
+using testing::CatalogLine;
+
+class SearchEngineTest : public testing::SearchTest {
+protected:
+    // A right ascension (epoch 2000) that puts a declination 17.5 degrees high in the east now.
+    double RisingAt17(double dec) const {
+        CurrentObject object;
+        object.present = 1;
+        for (double ra = state.clock.localSiderealTime;; ra = std::fmod(ra + 0.001, 24.0)) {
+            StorePosition(object, ra, dec);
+            Precess(object, 2000.0, GetTargetEpoch(state.clock, 0.0), state.site.latitude);
+            if (CalcAltAz(object, state.site.latitude, state.clock.localSiderealTime) < 17.5) return ra;
+        }
+    }
+};
+
+// Presses the Searching window's Cancel button at its `pressAt`-th look at the interface.
+class PressCancel final : public platform::DialogServices {
+public:
+    PressCancel(Searching& window, int pressAt) : window_(window), pressAt_(pressAt) {}
+    platform::MessageAnswer MessageBox(const std::string& text, platform::MessageButtons,
+                                       const std::string&) override {
+        messages.push_back(text);
+        return platform::MessageAnswer::Ok;
+    }
+    std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    void DoEvents() override {
+        if (++calls_ == pressAt_) window_.CancelSearchButton_Click();
+    }
+    bool OpenDocument(const std::string&) override { return false; }
+    void SetClipboardText(const std::string&) override {}
+    void Beep() override {}
+
+    std::vector<std::string> messages;
+
+private:
+    Searching& window_;
+    int pressAt_;
+    int calls_ = 0;
+};
+
+TEST_F(SearchEngineTest, TheChainReplaysStoredMatchesThenReadsOn) {
+    UseCatalog({High({"NGC 1"}), High({"HR 1"}), High({"NGC 2"}), High({"NGC 3"}), High({"NGC 4"})});
+    int windowChanges = 0;
+    searching.changed = [&] { ++windowChanges; };
+    ASSERT_TRUE(Find("NGC"));
+    ASSERT_TRUE(engine.NextMatch());
+    ASSERT_TRUE(engine.NextMatch());
+    EXPECT_EQ(Name1(), "NGC 3");
+    EXPECT_EQ(state.search.MatchCount, 3);
+    EXPECT_FALSE(searching.visible);
+
+    // The catalog stays open between matches; its name may go.
+    std::filesystem::remove(dir.File("cat.tlv"));
+    const long linesRead = state.search.LinesRead;
+    windowChanges = 0;
+    ASSERT_TRUE(engine.PreviousMatch());
+    EXPECT_EQ(Name1(), "NGC 2");
+    ASSERT_TRUE(engine.PreviousMatch());
+    EXPECT_EQ(Name1(), "NGC 1");
+    EXPECT_FALSE(engine.PreviousMatch());
+    ASSERT_TRUE(engine.NextMatch());
+    EXPECT_EQ(Name1(), "NGC 2");
+    ASSERT_TRUE(engine.NextMatch());
+    EXPECT_EQ(Name1(), "NGC 3");
+    EXPECT_EQ(state.search.LinesRead, linesRead);
+    EXPECT_EQ(windowChanges, 0);  // no scan ran
+
+    ASSERT_TRUE(engine.NextMatch());
+    EXPECT_EQ(Name1(), "NGC 4");
+    EXPECT_EQ(state.search.LinesRead, linesRead + 1);
+    EXPECT_EQ(state.search.MatchCount, 4);
+    EXPECT_GT(windowChanges, 0);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SearchEngineTest, CancelKeepsTheCurrentObjectWithoutAMessage) {
+    std::vector<std::string> lines = Numbered("HR ", 298);
+    lines.insert(lines.begin(), CatalogLine({"NGC 1"}, 1.0, 60.0));
+    lines.push_back(High({"NGC 2"}));
+    UseCatalog(lines);
+    PressCancel press(searching, 2);  // at line 200
+    SearchEngine cancelled(state, press, mainWindow, searching);
+    ASSERT_TRUE(cancelled.StartSearch({"NGC", "", "", "", ""}));
+
+    EXPECT_FALSE(cancelled.NextMatch());
+    EXPECT_TRUE(press.messages.empty());
+    EXPECT_EQ(Name1(), "NGC 1");
+    EXPECT_NEAR(state.object.decDegrees, 60, 1);
+    EXPECT_EQ(state.search.MatchCount, 1);
+    EXPECT_EQ(state.search.LinesRead, 200);
+    EXPECT_FALSE(state.search.SearchOpen);
+    EXPECT_FALSE(state.search.catalog.IsOpen());
+    EXPECT_EQ(searching.Label1.caption, "Searching for NGC  in Catalog cat.tlv    200");
+    EXPECT_FALSE(searching.visible);
+}
+
+TEST_F(SearchEngineTest, TheChainGrowsByTwentyFive) {
+    UseCatalog(Numbered("NGC ", 30));
+    ASSERT_TRUE(Find("NGC"));
+    while (state.search.MatchCount < 25) ASSERT_TRUE(engine.NextMatch());
+    EXPECT_EQ(state.search.MatchRoom, 25);
+    ASSERT_TRUE(engine.NextMatch());
+    EXPECT_EQ(state.search.MatchRoom, 50);
+    while (engine.NextMatch()) {
+    }
+    EXPECT_EQ(state.search.MatchCount, 30);
+    EXPECT_EQ(state.search.MatchRoom, 50);
+    EXPECT_EQ(Name1(), "NGC 30");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "No More Matches for NGC  found in Catalog cat.tlv");
+    EXPECT_EQ(mainWindow.exhaustedCaption, "View Matches");
+    EXPECT_EQ(mainWindow.exhaustedCount, 30);
+}
+
+TEST_F(SearchEngineTest, AMaximumAltitudeBindsOnlyUnattendedSearches) {
+    UseCatalog({High({"M31"})});
+    EXPECT_TRUE(Find("M31", "-90", "30"));  // nearly overhead, yet found
+    state.scriptMode = true;
+    EXPECT_FALSE(Find("M31", "-90", "30"));
+    EXPECT_EQ(engine.LastMessage(), "No More Matches for M31  found in Catalog cat.tlv\n\rBelow  30 Degrees");
+    EXPECT_TRUE(Find("M31", "-90", "90"));
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(SearchEngineTest, AnExactNameOneIsFoundWhateverItsMagnitude) {
+    UseCatalog({High({"M31", "NGC 224"}, 3.44), High({"NGC 221", "M32"}, 8.08)});
+    EXPECT_TRUE(Find("M31 ", "", "", "2"));
+    EXPECT_FALSE(Find("M3", "", "", "2"));    // a prefix is not the whole name
+    EXPECT_FALSE(Find("M32 ", "", "", "2"));  // the whole name, but not name 1
+    EXPECT_EQ(engine.LastMessage(),
+              "No More Matches for M32   found in Catalog cat.tlv\n\rBrighter than Mag 2");
+}
+
+TEST_F(SearchEngineTest, InvalidEntriesAreSkippedAndCounted) {
+    UseCatalog({High({"NGC 9001", "NonExistent"}), High({"NGC 9002", "Star: 12"}), High({"NGC 9003"}),
+                High({"Stars: 5"})});
+    ASSERT_TRUE(Find("NGC 9"));
+    EXPECT_EQ(Name1(), "NGC 9003");
+    EXPECT_FALSE(engine.NextMatch());
+    EXPECT_EQ(dialogs.messages.back().text,
+              "No More Matches for NGC9  found in Catalog cat.tlv\n\r 2Invalid Catalog entries ignored");
+    std::vector<std::string> matches = MatchesLines();
+    ASSERT_GE(matches.size(), 2u);
+    EXPECT_EQ(matches[matches.size() - 2], "  ");
+    EXPECT_EQ(matches.back(), " 2  invalid catalog entries ignored.");
+
+    EXPECT_TRUE(Find("Stars: 5 "));  // named exactly in name 1, an invalid entry is still found
+    state.scope.ignoreInvalidEntries = false;
+    ASSERT_TRUE(Find("NGC 9"));
+    EXPECT_EQ(Name1(), "NGC 9001");
+}
+
+TEST_F(SearchEngineTest, NotFoundNamesTheLimits) {
+    UseCatalog({High({"M31"})});
+    EXPECT_FALSE(Find("zzz", "10", "80", "6"));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Object ZZZ  Not Found in Catalog cat.tlv\n\rAbove  10 Degrees\n\rBelow  80 Degrees\n\r"
+              "Brighter than Mag 6");
+    EXPECT_EQ(dialogs.messages[0].buttons, platform::MessageButtons::Ok);
+}
+
+TEST_F(SearchEngineTest, BestOfTheSkyOffersBothMarkersInTurn) {
+    UseCatalog({High({"M42       &^"}), High({"NGC 1     ^^"}), High({"M31       &^"}),
+                High({"NGC 2     ^^"}), High({"M45"})});
+    std::vector<std::string> offered;
+    for (bool found = engine.BestOfTheSky(); found; found = engine.NextMatch()) offered.push_back(Name1());
+    EXPECT_EQ(offered, (std::vector<std::string>{"M42", "M31", "NGC 1", "NGC 2"}));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "No More 'Best of the Sky'");
+    EXPECT_EQ(searching.Label1.caption, "Searching for the Very Best!");
+}
+
+// A low object is offered once it stands half as high as it ever will.
+TEST_F(SearchEngineTest, BestOfTheSkyTakesLowObjectsFromHalfTheirTransitAltitude) {
+    const double latitude = 40.5;
+    const double culminatesAt30 = latitude - 60.0, culminatesAt50 = latitude - 40.0;
+    UseCatalog({CatalogLine({"Low       &^"}, RisingAt17(culminatesAt30), culminatesAt30),
+                CatalogLine({"Higher    &^"}, RisingAt17(culminatesAt50), culminatesAt50)});
+    std::vector<std::string> offered;
+    for (bool found = engine.BestOfTheSky(); found; found = engine.NextMatch()) offered.push_back(Name1());
+    EXPECT_EQ(offered, std::vector<std::string>{"Low"});
+    EXPECT_LT(state.object.altitude, 20.0);
+}
+
+TEST_F(SearchEngineTest, PlanetLinesBelongToBestOfTheSky) {
+    // Jupiter stands 38.5 degrees high and 39.9" across.
+    auto planetLine = [](const std::string& minimumAltitude, const std::string& minimumDiameter) {
+        return CatalogLine({"!Planet=05&^", minimumAltitude, minimumDiameter});
+    };
+    UseCatalog({planetLine("30", "35")});
+    EXPECT_FALSE(Find("!PLANET"));
+    EXPECT_FALSE(Find("*&^"));
+    ASSERT_TRUE(engine.BestOfTheSky());
+    EXPECT_EQ(state.object.planetIndex, 5);
+    EXPECT_EQ(state.object.name1, "Jupiter    ");
+    EXPECT_EQ(state.object.name2, "4.937 AU    ");
+    engine.ResetChain();
+    EXPECT_EQ(MatchesLines()[4].substr(0, 28), " 1. Jupiter     , Dist=4.937");
+
+    UseCatalog({planetLine("45", "35")});
+    EXPECT_FALSE(engine.BestOfTheSky());
+    UseCatalog({planetLine("30", "45")});
+    EXPECT_FALSE(engine.BestOfTheSky());
+}
+
+}  // namespace
+}  // namespace talvo
