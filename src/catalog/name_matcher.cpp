@@ -1,5 +1,6 @@
 #include "catalog/name_matcher.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 
@@ -7,7 +8,27 @@ namespace talvo {
 
 namespace {
 
-char Upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+// Upper case as the C library gives it in the process's locale (which the program sets before
+// its first search), from a table made on first use: a scan asks for it for every column of
+// every name it looks at, so the matcher takes the table once and looks the bytes up itself.
+class UpperCase {
+public:
+    UpperCase() : table_(Table()) {}
+    char operator()(char c) const { return table_[static_cast<unsigned char>(c)]; }
+
+private:
+    static const std::array<char, 256>& Table() {
+        static const std::array<char, 256> table = [] {
+            std::array<char, 256> upper{};
+            for (int i = 0; i < 256; ++i) {
+                upper[static_cast<std::size_t>(i)] = static_cast<char>(std::toupper(i));
+            }
+            return upper;
+        }();
+        return table;
+    }
+    const std::array<char, 256>& table_;
+};
 
 // The raw character at 0-based offset `o` of the window starting at 1-based `startColumn`;
 // columns past the end of a short line read as spaces.
@@ -25,8 +46,17 @@ bool StartsWith(const char* text, int length, std::string_view prefix) {
 // markers are compared like any other character, and a partial match backs off to one column
 // after where it began.
 bool MatchAfterStar(std::string_view line, int startColumn, int width, std::string_view pattern, int j0,
-                    int o) {
+                    int o, const UpperCase& upper) {
     const int length = static_cast<int>(pattern.size());
+    // Every try begins by looking for the first character after the stars: when the rest of the
+    // window lacks it, no try can succeed.
+    int literal = j0;
+    while (literal < length && pattern[literal] == '*') ++literal;
+    if (literal < length) {
+        int at = o;
+        while (at < width && upper(RawAt(line, startColumn, at)) != pattern[literal]) ++at;
+        if (at >= width) return false;
+    }
     int j = j0;
     int r = 0;
     for (;;) {
@@ -35,7 +65,7 @@ bool MatchAfterStar(std::string_view line, int startColumn, int width, std::stri
         if (o > width - (length - j)) return false;
         if (pattern[j - 1] == '*') continue;
         for (;;) {
-            char ch = Upper(RawAt(line, startColumn, o));
+            char ch = upper(RawAt(line, startColumn, o));
             ++o;
             if (o > width - (length - j)) return false;
             if (ch == ' ' && j < length) continue;
@@ -56,10 +86,11 @@ bool MatchAfterStar(std::string_view line, int startColumn, int width, std::stri
 }  // namespace
 
 std::string MakePattern(std::string_view typed) {
+    const UpperCase upper;
     std::string pattern;
     for (std::size_t i = 0; i < typed.size(); ++i) {
         if (typed[i] == ' ' && i + 1 < typed.size()) continue;
-        pattern += Upper(typed[i]);
+        pattern += upper(typed[i]);
     }
     return pattern;
 }
@@ -68,18 +99,47 @@ int MatchName(std::string_view line, int startColumn, std::string_view pattern, 
               MatchFlags& flags) {
     const int width = options.longNameSearch ? kLongNameWidth : kNameWidth;
     const int length = static_cast<int>(pattern.size());
+    const UpperCase upper;
 
-    // The compressed name: upper case, no spaces, no markers outside Best of the Sky.
-    std::array<char, kLongNameWidth + 1> name{};
-    int nameLength = 0;
-    for (int o = 0; o < width; ++o) {
-        char c = RawAt(line, startColumn, o);
-        if (c == ' ' || (!options.bestOfSearch && (c == '&' || c == '^'))) continue;
-        name[nameLength++] = Upper(c);
+    // The window's columns that the line has; those past the end of a short line are blank.
+    const std::size_t first = static_cast<std::size_t>(startColumn - 1);
+    const std::string_view window = first < line.size() ? line.substr(first, width) : std::string_view();
+    // Spaces, and the markers outside Best of the Sky, are no part of the name.
+    auto counts = [&options](char c) { return c != ' ' && (options.bestOfSearch || (c != '&' && c != '^')); };
+
+    // Most names are told from their first character, or from the wildcard's scan of the raw
+    // window, before the name is compressed. A name that may mark an invalid entry is always
+    // compressed, since that is reported whether or not the pattern matches.
+    std::size_t lead = 0;
+    while (lead < window.size() && !counts(window[lead])) ++lead;
+    if (lead == window.size()) return 0;
+    std::size_t next = lead + 1;
+    while (next < window.size() && !counts(window[next])) ++next;
+    const char initial = upper(window[lead]);
+    const char second = next < window.size() ? upper(window[next]) : ' ';
+    const bool mayBeInvalid =
+        options.ignoreInvalid && ((initial == 'N' && second == 'O') || (initial == 'S' && second == 'T'));
+    if (!mayBeInvalid) {
+        if (length == 0) return 0;
+        if (pattern[0] == '*') {
+            // The continuation starts at the window's first column; failing there, only a name
+            // that begins with a "*" of its own can still match.
+            const int q = length > 1 && pattern[1] == '*' ? 2 : 1;
+            if (MatchAfterStar(line, startColumn, width, pattern, q, 0, upper)) return 1;
+            if (initial != '*') return 0;
+        } else if (pattern[0] != ' ' && pattern[0] != initial) {
+            return 0;
+        }
     }
-    if (nameLength == 0) return 0;
-    for (int i = nameLength; i < width; ++i) name[i] = ' ';
-    name[width] = ' ';  // one blank past the window
+
+    // The compressed name: upper case, no spaces, no markers outside Best of the Sky, padded with
+    // blanks to the window's width and one more.
+    std::array<char, kLongNameWidth + 1> name;
+    int nameLength = 0;
+    for (std::size_t o = lead; o < window.size(); ++o) {
+        if (counts(window[o])) name[nameLength++] = upper(window[o]);
+    }
+    std::fill(name.begin() + nameLength, name.begin() + width + 1, ' ');
 
     if (options.ignoreInvalid && (StartsWith(name.data(), nameLength, "NONEXISTENT") ||
                                   StartsWith(name.data(), nameLength, "STARS:") ||
@@ -103,7 +163,7 @@ int MatchName(std::string_view line, int startColumn, std::string_view pattern, 
         }
         if (c == '*') {
             int q = (p < length && pattern[p] == '*') ? p + 1 : p;
-            if (MatchAfterStar(line, startColumn, width, pattern, q, n)) return 1;
+            if (MatchAfterStar(line, startColumn, width, pattern, q, n, upper)) return 1;
         }
         if (name[n] != c) return 0;
         ++k;

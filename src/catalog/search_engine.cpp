@@ -208,6 +208,7 @@ bool SearchEngine::OpenScan() {
 }
 
 bool SearchEngine::Scan() {
+    const std::string pattern = Upper(search_.Pattern);  // the same for every line of the pass
     while (!search_.EndOfCatalog) {
         ++search_.LinesRead;
         if (search_.LinesRead % kYieldEveryLines == 0 && !state_.object.transientCatalog) {
@@ -219,7 +220,7 @@ bool SearchEngine::Scan() {
             search_.SearchOpen = false;
             return false;
         }
-        if (ReadAndTest()) {
+        if (ReadAndTest(pattern)) {
             state_.object.present = 1;
             state_.riseSetValid = false;
             return true;
@@ -306,7 +307,7 @@ bool SearchEngine::NameMatches(const std::string& line, const std::string& patte
     return false;
 }
 
-bool SearchEngine::ReadAndTest() {
+bool SearchEngine::ReadAndTest(const std::string& pattern) {
     search_.EndOfCatalog = false;
     if (!search_.catalog.ReadNextEntry(line_)) {
         search_.EndOfCatalog = true;
@@ -318,7 +319,7 @@ bool SearchEngine::ReadAndTest() {
         return false;
     }
     search_.flags = MatchFlags{};
-    if (!NameMatches(line_, Upper(search_.Pattern))) return false;
+    if (!NameMatches(line_, pattern)) return false;
     search_.nameMatchedThisScan = true;
 
     if (!line_.empty() && line_[0] == '!') {

@@ -61,7 +61,8 @@ public:
     static constexpr const char* kBreak = "\n\r";
 
 private:
-    bool ReadAndTest();
+    // One line of the scan, compared with the upper-cased pattern of the pass.
+    bool ReadAndTest(const std::string& pattern);
     void ParseStored(int index);
     bool CancelledScan();
     bool NameMatches(const std::string& line, const std::string& pattern);
