@@ -310,7 +310,9 @@ void Form1::Redisplay() { RefreshAll(); }
 
 void Form1::DrawChainButtons() {
     const SearchState& search = state_.search;
-    const bool matchCurrent = search.MatchCount > 0 && state_.object.present != 0;
+    // A match is current while the object shown came from a catalog line (a planet of Best of
+    // the Sky included), not from the solar-system list or a typed position.
+    const bool matchCurrent = search.MatchCount > 0 && state_.object.present != 0 && !state_.object.notInCatalog;
     WriteMatchButton.visible = WriteMatchButton.enabled = search.MatchCount > 0;
     const bool more = search.SearchOpen || search.MatchCount - search.MatchCursor > 1;
     NextMatchButton.visible = NextMatchButton.enabled = matchCurrent && more;
