@@ -10,7 +10,7 @@ cd "$(dirname "$0")"
 mode="${1:-run}"
 build_dir="${TALVO_BUILD_DIR:-build}"
 
-packages=(g++ make cmake pkg-config qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+packages=(g++ make cmake pkg-config python3 qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core)
 
 missing=()
