@@ -83,8 +83,9 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, 
     const bool find = command == CliCommand::Find;
     using Handler = std::function<bool(const std::string& name, const std::string& value)>;
 
-    auto number = [&](std::optional<double>& target, double low, double high, const char* what) {
-        return Handler([&target, low, high, what, &error](const std::string& name, const std::string& value) {
+    // A number within [low, high]; `store` keeps it (as the number or as the text typed).
+    auto checked = [&error](double low, double high, const char* what, auto store) {
+        return Handler([low, high, what, store, &error](const std::string& name, const std::string& value) {
             std::optional<double> parsed = StrictNumber(value);
             if (!parsed) {
                 error = name + ": '" + value + "' is not a number";
@@ -94,9 +95,12 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, 
                 error = RangeError(name, what);
                 return false;
             }
-            target = parsed;
+            store(*parsed, value);
             return true;
         });
+    };
+    auto number = [&](std::optional<double>& target, double low, double high, const char* what) {
+        return checked(low, high, what, [&target](double parsed, const std::string&) { target = parsed; });
     };
     auto text = [&](std::string& target) {
         return Handler([&target](const std::string&, const std::string& value) {
@@ -105,19 +109,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, 
         });
     };
     auto limit = [&](std::string& target, double low, double high, const char* what) {
-        return Handler([&target, low, high, what, &error](const std::string& name, const std::string& value) {
-            std::optional<double> parsed = StrictNumber(value);
-            if (!parsed) {
-                error = name + ": '" + value + "' is not a number";
-                return false;
-            }
-            if (*parsed < low || *parsed > high) {
-                error = RangeError(name, what);
-                return false;
-            }
-            target = value;
-            return true;
-        });
+        return checked(low, high, what, [&target](double, const std::string& value) { target = value; });
     };
     std::optional<double> epoch;
     std::optional<double> planet;

@@ -180,13 +180,7 @@ bool SearchEngine::StartSearch(const SearchRequest& request) {
     search_.Pattern = MakePattern(typed);
     if (!state_.longNameCatalog) search_.LongNameSearch = false;
 
-    const bool showWindow = !state_.object.transientCatalog;
-    if (showWindow) {
-        searching_.Show(state_.backColor, state_.textColor);
-        searching_.Update(search_, state_.catalogFileName);
-    }
-    bool found = RunSearch();
-    if (showWindow) searching_.Hide();
+    bool found = RunSearchInWindow();
     if (!found && search_.MatchCount == 0) {
         state_.object = previous;
         state_.riseSetValid = false;
@@ -402,6 +396,11 @@ bool SearchEngine::NextMatch() {
         ParseStored(search_.MatchCursor);
         return IsObservable(search_.MatchLines[static_cast<std::size_t>(search_.MatchCursor)]);
     }
+    return RunSearchInWindow();
+}
+
+bool SearchEngine::RunSearchInWindow() {
+    // A transient catalog is searched for the moment's entry too quickly to need the window.
     const bool showWindow = !state_.object.transientCatalog;
     if (showWindow) {
         searching_.Show(state_.backColor, state_.textColor);

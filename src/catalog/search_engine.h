@@ -62,6 +62,7 @@ public:
 
 private:
     // One line of the scan, compared with the upper-cased pattern of the pass.
+    bool RunSearchInWindow();
     bool ReadAndTest(const std::string& pattern);
     void ParseStored(int index);
     bool CancelledScan();
