@@ -3,24 +3,12 @@
 #include <cctype>
 
 #include "catalog/catalog_file.h"
+#include "engine/text_format.h"
 
 namespace talvo {
 
-namespace {
-
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
-std::string WithSlash(const std::string& folder) {
-    return folder.empty() || folder.back() == '/' ? folder : folder + "/";
-}
-
-}  // namespace
-
 bool IsDefaultCatalog(const SessionState& state) {
-    return Upper(state.catalogFileName) == kDefaultCatalog && WithSlash(state.catalogFolder) == state.appDir;
+    return UpperCase(state.catalogFileName) == kDefaultCatalog && WithSlash(state.catalogFolder) == state.appDir;
 }
 
 bool SelectCatalog(SessionState& state, SearchEngine& engine, MainWindowHooks& mainWindow,
@@ -93,7 +81,7 @@ bool AddCurrentObject(SessionState& state, platform::DialogServices& dialogs) {
 
 std::string NewCatalogFileName(const std::string& typed) {
     std::string last = typed.size() >= 4 ? typed.substr(typed.size() - 4) : typed;
-    if (Upper(last) == ".TLV") return typed;
+    if (UpperCase(last) == ".TLV") return typed;
     if (typed.size() >= 4 && last[0] == '.') return typed.substr(0, typed.size() - 3) + "TLV";
     return typed + ".TLV";
 }

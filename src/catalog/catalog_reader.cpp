@@ -57,9 +57,10 @@ bool CatalogReader::ReadNextEntry(std::string& line) {
     return true;
 }
 
-std::string CatalogPath(const std::string& folder, const std::string& fileName) {
-    if (folder.empty()) return fileName;
-    return folder.back() == '/' ? folder + fileName : folder + "/" + fileName;
+std::string WithSlash(const std::string& folder) {
+    return folder.empty() || folder.back() == '/' ? folder : folder + "/";
 }
+
+std::string CatalogPath(const std::string& folder, const std::string& fileName) { return WithSlash(folder) + fileName; }
 
 }  // namespace talvo

@@ -44,6 +44,9 @@ private:
     std::size_t next_ = 0;  // first unread byte of buffer_
 };
 
+// The folder with a "/" at its end (an empty folder stays empty).
+std::string WithSlash(const std::string& folder);
+
 // The folder and the file name joined with one "/" between them.
 std::string CatalogPath(const std::string& folder, const std::string& fileName);
 

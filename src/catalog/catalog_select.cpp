@@ -7,19 +7,11 @@
 #include <system_error>
 
 #include "catalog/catalog_maintenance.h"
+#include "catalog/catalog_reader.h"
 #include "engine/text_format.h"
 #include "platform/drives.h"
 
 namespace talvo {
-
-namespace {
-
-std::string WithSlash(std::string folder) {
-    if (folder.empty() || folder.back() != '/') folder += '/';
-    return folder;
-}
-
-}  // namespace
 
 CatalogSelect::CatalogSelect(SessionState& state, SearchEngine& engine, platform::DialogServices& dialogs,
                              MainWindowHooks& mainWindow)

@@ -16,11 +16,6 @@ constexpr int kYieldEveryLines = 100;  // lines between two looks at the Cancel 
 constexpr int kShortNameLength = 12;
 constexpr double kBestOfMinimumAltitude = 20.0;
 
-std::string Upper(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
-
 float LimitOrDefault(const std::string& text, double none) {
     bool blank = text.find_first_not_of(' ') == std::string::npos;
     return static_cast<float>(blank ? none : LeadingNumber(text));
@@ -101,7 +96,7 @@ bool SearchEngine::StartSearch(const SearchRequest& request) {
 
     std::string prompt = "Name of Object to Search for In Current Catalog " + state_.catalogFileName + " Up to " +
                          std::to_string(kShortNameLength) + " Chars";
-    if (Upper(state_.catalogFileName) == "FULL.TLV") {
+    if (UpperCase(state_.catalogFileName) == "FULL.TLV") {
         prompt += std::string(kBreak) +
                   " (Example: M31, crab, Mizar, Virgo, galaxy, NGC 7009, Gam Per, IC 434, 61 Cyg, HR 2491, "
                   "Alp* Lib, etc.)";
@@ -202,7 +197,7 @@ bool SearchEngine::OpenScan() {
 }
 
 bool SearchEngine::Scan() {
-    const std::string pattern = Upper(search_.Pattern);  // the same for every line of the pass
+    const std::string pattern = UpperCase(search_.Pattern);  // the same for every line of the pass
     while (!search_.EndOfCatalog) {
         ++search_.LinesRead;
         if (search_.LinesRead % kYieldEveryLines == 0 && !state_.object.transientCatalog) {
@@ -341,7 +336,7 @@ void SearchEngine::StoreMatch(const std::string& line) {
 bool SearchEngine::IsObservable(const std::string& line) {
     if (!search_.SecondPattern.empty() && !search_.LongNameSearch && !search_.EitherName) {
         MatchOptions options = Options();
-        std::string second = Upper(search_.SecondPattern);
+        std::string second = UpperCase(search_.SecondPattern);
         bool any = false;
         for (int column : kNameColumns) {
             if (MatchName(line, column, second, options, search_.flags) != 0) {

@@ -60,6 +60,13 @@ std::string FormatGrouped(double value, int minIntegerDigits, int decimals) {
 
 std::string TwoDigits(long value) { return FormatFixed(static_cast<double>(value), 2, 0); }
 
+std::string UpperCase(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
+}
+
 double LeadingNumber(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;

@@ -29,6 +29,9 @@ std::string FormatGrouped(double value, int minIntegerDigits, int decimals);
 // Two-digit, zero-padded whole number (the pattern "00").
 std::string TwoDigits(long value);
 
+// The text with its ASCII letters in upper case (other bytes unchanged).
+std::string UpperCase(std::string text);
+
 // The leading-number rule for numbers typed, read from files or from scripts: skip leading
 // blanks, take an optional sign, digits and one decimal point, ignore the rest. No number
 // reads as 0.
