@@ -187,7 +187,7 @@ std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, 
         std::optional<std::string> value;
         if (std::size_t eq = name.find('='); eq != std::string::npos && name.rfind("--", 0) == 0) {
             value = name.substr(eq + 1);
-            name = name.substr(0, eq);
+            name.resize(eq);
         }
         auto handler = valued.find(name);
         if (handler == valued.end()) {
