@@ -17,8 +17,7 @@ TEST(SplitSiteAngle, SignsAndTheCarryOfMinutesThatWouldShowAs60) {
     ExpectParts(-0.5, 0, 30.0, -1, "-");
     ExpectParts(0.5, 0, 30.0, 1, "");
     ExpectParts(-74.25, -74, 15.0, 1, "-");
-    ExpectParts(40.9995, 41, 0.0, 1, "");  // 59.97'
-    ExpectParts(-40.9995, -41, 0.0, 1, "-");
+    ExpectParts(40.9995, 41, 0.0, 1, "");   // 59.97'
     ExpectParts(-0.9995, -1, 0.0, 1, "-");  // the whole degrees now hold the sign
     ExpectParts(40.99, 40, 59.4, 1, "");
 }

@@ -39,6 +39,7 @@ CurrentObject Compute(double raHours, double decDegrees, double altitude, double
 }
 
 std::string Rise(const CurrentObject& object) { return object.riseLabel + object.riseText; }
+std::string Transit(const CurrentObject& object) { return object.transitLabel + object.transitText; }
 std::string Set(const CurrentObject& object) { return object.setLabel + object.setText; }
 
 bool IsTime(const std::string& text) { return std::regex_match(text, std::regex(R"(\d\d:\d\d(  | \+| -))")); }
@@ -47,15 +48,15 @@ TEST(RiseTransitSet, AStarThatRoseThreeSiderealHoursAgo) {
     double rise = 12.0 - kStarCrossing;
     CurrentObject star = Compute(12.0, 0.0, 40.0, 0.0, 21, 30, 20, rise + 3.0);
     // 3 sidereal hours are 2.9919 clock hours: 21:30:20 less that is 18:30:49.
-    EXPECT_EQ(star.riseLabel + star.riseText, "Rose At = 18:31  ");
-    EXPECT_EQ(star.transitLabel + star.transitText, "NextTransit = 00:32 +");
-    EXPECT_EQ(star.setLabel + star.setText, "Sets At = 06:33 +");
+    EXPECT_EQ(Rise(star), "Rose At = 18:31  ");
+    EXPECT_EQ(Transit(star), "NextTransit = 00:32 +");
+    EXPECT_EQ(Set(star), "Sets At = 06:33 +");
 }
 
 TEST(RiseTransitSet, RiseJustAheadOfNowIsYesterdaysOnlyBeyond36Seconds) {
     double rise = 12.0 - kStarCrossing;
     CurrentObject star = Compute(12.0, 0.0, 0.1, 0.0, 21, 30, 0, rise - 0.005);  // 18 s ahead
-    EXPECT_EQ(star.riseLabel + star.riseText, "Rose At = 21:30  ");
+    EXPECT_EQ(Rise(star), "Rose At = 21:30  ");
     star = Compute(12.0, 0.0, 0.1, 0.0, 21, 30, 0, rise - 0.02);  // 72 s ahead
     EXPECT_EQ(star.riseLabel, "Rose At = ");
     EXPECT_EQ(star.riseText.substr(5), " -");
@@ -63,7 +64,7 @@ TEST(RiseTransitSet, RiseJustAheadOfNowIsYesterdaysOnlyBeyond36Seconds) {
 
 TEST(RiseTransitSet, TransitNowAndDayMarkersAcrossMidnight) {
     CurrentObject now = Compute(7.25, 20.0, 60.0, 40.0, 21, 30, 0, 7.25);
-    EXPECT_EQ(now.transitLabel + now.transitText, "NextTransit = 21:30  ");
+    EXPECT_EQ(Transit(now), "NextTransit = 21:30  ");
 
     const double rise = 12.0 - kStarCrossing, set = 12.0 + kStarCrossing;
     // Four sidereal hours (3.9892 clock hours) either side of midnight.
@@ -72,9 +73,9 @@ TEST(RiseTransitSet, TransitNowAndDayMarkersAcrossMidnight) {
     EXPECT_EQ(Set(Compute(12.0, 0.0, 10.0, 0.0, 22, 0, 0, set - 4.0)), "Sets At = 01:59 +");
     EXPECT_EQ(Set(Compute(12.0, 0.0, -10.0, 0.0, 1, 0, 0, set + 4.0)), "Last Set = 21:01 -");
     CurrentObject next = Compute(12.0, 0.0, -10.0, 0.0, 22, 0, 0, 6.0);
-    EXPECT_EQ(next.transitLabel + next.transitText, "NextTransit = 03:59 +");
+    EXPECT_EQ(Transit(next), "NextTransit = 03:59 +");
     CurrentObject last = Compute(12.0, 0.0, -10.0, 0.0, 1, 0, 0, 18.0);
-    EXPECT_EQ(last.transitLabel + last.transitText, "LastTransit = 19:01 -");
+    EXPECT_EQ(Transit(last), "LastTransit = 19:01 -");
     // Set two hours ago: the next rise is tomorrow morning, earlier on the clock than now.
     CurrentObject tomorrow = Compute(12.0, 0.0, -10.0, 0.0, 20, 0, 0, set + 2.0);
     EXPECT_EQ(tomorrow.riseLabel, "NextRise = ");
@@ -90,7 +91,7 @@ TEST(RiseTransitSet, TheMoonRunsOnItsOwnClockRate) {
     double rise = 12.0 - kSunMoonCrossing;
     CurrentObject moon = Compute(12.0, 0.0, 40.0, 0.0, 21, 30, 20, rise + 3.0, kMoon);
     EXPECT_EQ(Rise(moon), "Rose At = 18:24  ");  // 3.1098 clock hours ago
-    EXPECT_EQ(moon.transitLabel + moon.transitText, "NextTransit = 00:40 +");
+    EXPECT_EQ(Transit(moon), "NextTransit = 00:40 +");
 }
 
 TEST(RiseTransitSet, SunAndMoonCrossTheHorizonAMinuteBeyondStars) {
@@ -103,41 +104,25 @@ TEST(RiseTransitSet, SunAndMoonCrossTheHorizonAMinuteBeyondStars) {
     EXPECT_EQ(Set(Compute(12.0, 0.0, 90.0, 0.0, 0, 0, 0, 12.0, kSun)), "Sets At = 06:02  ");
 }
 
+// At each latitude a declination just past the limit is always up, its mirror never rises and
+// one just short of the limit rises and sets (at the north pole too: times, never "nan").
 TEST(RiseTransitSet, CircumpolarAndNeverRisingAtBothHemispheres) {
     const struct {
-        double latitude, dec;
-        const char* rise;  // empty: rises and sets
-    } cases[] = {{40.5, 60.0, "Always Up"},
-                 {40.5, 49.6, "Always Up"},
-                 {40.5, 48.5, ""},
-                 {40.5, -49.6, "Never Rises"},
-                 {40.5, -48.5, ""},
-                 {-33.87, -56.2, "Always Up"},
-                 {-33.87, -55.0, ""},
-                 {-33.87, 56.2, "Never Rises"},
-                 {-33.87, 70.0, "Never Rises"},
-                 {90.0, 0.5, "Always Up"},
-                 {90.0, -0.5, "Never Rises"},
-                 {90.0, 0.0, ""},
-                 {-90.0, -0.5, "Always Up"},
-                 {-90.0, 0.5, "Never Rises"}};
+        double latitude, alwaysUp, risesAndSets;
+    } cases[] = {{40.5, 49.6, 48.5}, {-33.87, -56.2, -55.0}, {90.0, 0.5, 0.0}, {-90.0, -0.5, NAN}};
     for (const auto& c : cases) {
         for (double altitude : {-1.0, 1.0}) {
-            CurrentObject object = Compute(3.0, c.dec, altitude, c.latitude, 21, 30, 0, 1.0);
-            SCOPED_TRACE(std::to_string(c.latitude) + " " + std::to_string(c.dec));
-            const std::string rise = c.rise;
-            if (rise.empty()) {  // at the poles too: times, never "nan"
-                EXPECT_TRUE(IsTime(object.riseText) && IsTime(object.setText) && IsTime(object.transitText))
-                    << object.riseText << "|" << object.transitText << "|" << object.setText;
-                continue;
-            }
-            EXPECT_EQ(object.riseLabel + object.riseText, "RiseTime = " + rise);
-            EXPECT_EQ(object.setLabel + object.setText, "Sets At = Never");
-            if (rise == "Always Up") {
-                EXPECT_EQ(object.transitLabel + object.transitText, "NextTransit = 23:30  ");
-            } else {
-                EXPECT_EQ(object.transitLabel + object.transitText, "   ");
-            }
+            SCOPED_TRACE(c.latitude);
+            CurrentObject up = Compute(3.0, c.alwaysUp, altitude, c.latitude, 21, 30, 0, 1.0);
+            EXPECT_EQ(Rise(up) + "|" + Transit(up) + "|" + Set(up),
+                      "RiseTime = Always Up|NextTransit = 23:30  |Sets At = Never");
+            CurrentObject never = Compute(3.0, -c.alwaysUp, altitude, c.latitude, 21, 30, 0, 1.0);
+            EXPECT_EQ(Rise(never) + "|" + Transit(never) + "|" + Set(never),
+                      "RiseTime = Never Rises|   |Sets At = Never");
+            if (std::isnan(c.risesAndSets)) continue;
+            CurrentObject both = Compute(3.0, c.risesAndSets, altitude, c.latitude, 21, 30, 0, 1.0);
+            EXPECT_TRUE(IsTime(both.riseText) && IsTime(both.setText) && IsTime(both.transitText))
+                << Rise(both) << "|" << Transit(both) << "|" << Set(both);
         }
     }
 }
