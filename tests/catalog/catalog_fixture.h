@@ -26,16 +26,13 @@ namespace talvo::testing {
 // A fresh folder under the system's temporary directory, removed with everything in it.
 class TempDir {
 public:
-    TempDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "talvo-catalog-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) path_ = pattern + "/";
+    TempDir() : path_((std::filesystem::temp_directory_path() / "talvo-catalog-XXXXXX").string()) {
+        path_ = mkdtemp(path_.data()) != nullptr ? path_ + "/" : "";
     }
     ~TempDir() {
         std::error_code error;
         std::filesystem::remove_all(path_, error);
     }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
 
     const std::string& path() const { return path_; }  // ends in "/"
     std::string File(const std::string& name) const { return path_ + name; }
@@ -53,10 +50,8 @@ inline std::string CatalogLine(const std::vector<std::string>& names, double ra 
     auto put = [&line](int column, const std::string& text) { line.replace(column - 1, text.size(), text); };
     for (std::size_t i = 0; i < names.size(); ++i) put(1 + 12 * static_cast<int>(i), names[i].substr(0, 12));
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%7.4f", ra);
+    std::snprintf(buffer, sizeof buffer, dec < 0 ? "%7.4f  %08.4f" : "%7.4f  %07.4f", ra, dec);
     put(61, buffer);
-    std::snprintf(buffer, sizeof buffer, dec < 0 ? "%08.4f" : "%07.4f", dec);
-    put(70, buffer);
     line[87] = flag;
     if (magnitude) {
         std::snprintf(buffer, sizeof buffer, "%5.2f", *magnitude);
@@ -85,11 +80,10 @@ inline void WriteCatalog(const std::string& path, const std::vector<std::string>
 // The lines of a file whose lines end in CR LF.
 inline std::vector<std::string> CrLfLines(const std::string& text) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    for (std::size_t start = 0, end; start < text.size(); start = end + 2) {
+        end = std::min(text.find("\r\n", start), text.size());
         lines.push_back(text.substr(start, end - start));
     }
-    if (start < text.size()) lines.push_back(text.substr(start));
     return lines;
 }
 

@@ -1,9 +1,10 @@
-// Dialog services that answer from queues the test fills and record everything shown.
-// A notice (an OK box) needs no answer. A question asked with an empty queue is declined
-// (Cancel, No, or nothing typed) and counted in `unscripted`.
+// Dialog services that answer from queues the test fills and record everything shown. A
+// question asked with an empty queue is declined (Cancel, No, or nothing typed); a notice (an
+// OK box) needs no answer.
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,58 +16,62 @@ namespace talvo::testing {
 struct ShownMessage {
     std::string text;
     platform::MessageButtons buttons;
-    std::string title;
 };
 
 struct ShownPrompt {
-    std::string prompt, title, defaultText;
+    std::string prompt, title;
 };
 
 class ScriptedDialogs final : public platform::DialogServices {
 public:
     std::deque<platform::MessageAnswer> messageAnswers;
     std::deque<std::optional<std::string>> inputAnswers;
+    std::function<void()> onDoEvents;  // what the observer does while the interface is looked at
 
     std::vector<ShownMessage> messages;
     std::vector<ShownPrompt> prompts;
     std::vector<std::string> openedDocuments;
     std::string clipboard;
     bool openSucceeds = true;
-    int unscripted = 0, doEventsCalls = 0, beeps = 0;
 
     platform::MessageAnswer MessageBox(const std::string& text, platform::MessageButtons buttons,
-                                       const std::string& title) override {
+                                       const std::string&) override {
         using platform::MessageAnswer;
-        messages.push_back({text, buttons, title});
-        if (!messageAnswers.empty()) {
-            MessageAnswer answer = messageAnswers.front();
-            messageAnswers.pop_front();
-            return answer;
+        messages.push_back({text, buttons});
+        if (messageAnswers.empty()) {
+            if (buttons == platform::MessageButtons::Ok) return MessageAnswer::Ok;
+            return buttons == platform::MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
         }
-        if (buttons == platform::MessageButtons::Ok) return MessageAnswer::Ok;
-        ++unscripted;
-        return buttons == platform::MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+        MessageAnswer answer = messageAnswers.front();
+        messageAnswers.pop_front();
+        return answer;
     }
 
     std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
-                                        const std::string& defaultText) override {
-        prompts.push_back({prompt, title, defaultText});
-        if (inputAnswers.empty()) {
-            ++unscripted;
-            return std::nullopt;
-        }
+                                        const std::string&) override {
+        prompts.push_back({prompt, title});
+        if (inputAnswers.empty()) return std::nullopt;
         std::optional<std::string> answer = inputAnswers.front();
         inputAnswers.pop_front();
         return answer;
     }
 
-    void DoEvents() override { ++doEventsCalls; }
+    // The texts of the messages shown, one after the other, separated by "|".
+    std::string MessageTexts() const {
+        std::string texts;
+        for (const ShownMessage& message : messages) texts += (texts.empty() ? "" : "|") + message.text;
+        return texts;
+    }
+
+    void DoEvents() override {
+        if (onDoEvents) onDoEvents();
+    }
     bool OpenDocument(const std::string& pathOrUrl) override {
         openedDocuments.push_back(pathOrUrl);
         return openSucceeds;
     }
     void SetClipboardText(const std::string& text) override { clipboard = text; }
-    void Beep() override { ++beeps; }
+    void Beep() override {}
 };
 
 }  // namespace talvo::testing
