@@ -1,9 +1,11 @@
+// The search engine: its match chain, Best of the Sky, cancelling, and the matches file it writes.
 #include "catalog/search_engine.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "catalog/catalog_maintenance.h"
 #include "catalog_fixture.h"
 
 namespace talvo {
@@ -25,40 +27,11 @@ protected:
     }
 };
 
-// Presses the Searching window's Cancel button at its `pressAt`-th look at the interface.
-class PressCancel final : public platform::DialogServices {
-public:
-    PressCancel(Searching& window, int pressAt) : window_(window), pressAt_(pressAt) {}
-    platform::MessageAnswer MessageBox(const std::string& text, platform::MessageButtons,
-                                       const std::string&) override {
-        messages.push_back(text);
-        return platform::MessageAnswer::Ok;
-    }
-    std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    void DoEvents() override {
-        if (++calls_ == pressAt_) window_.CancelSearchButton_Click();
-    }
-    bool OpenDocument(const std::string&) override { return false; }
-    void SetClipboardText(const std::string&) override {}
-    void Beep() override {}
-
-    std::vector<std::string> messages;
-
-private:
-    Searching& window_;
-    int pressAt_;
-    int calls_ = 0;
-};
-
 TEST_F(SearchEngineTest, TheChainReplaysStoredMatchesThenReadsOn) {
     UseCatalog({High({"NGC 1"}), High({"HR 1"}), High({"NGC 2"}), High({"NGC 3"}), High({"NGC 4"})});
     int windowChanges = 0;
     searching.changed = [&] { ++windowChanges; };
-    ASSERT_TRUE(Find("NGC"));
-    ASSERT_TRUE(engine.NextMatch());
-    ASSERT_TRUE(engine.NextMatch());
+    ASSERT_TRUE(Find("NGC") && engine.NextMatch() && engine.NextMatch());
     EXPECT_EQ(Name1(), "NGC 3");
     EXPECT_EQ(state.search.MatchCount, 3);
     EXPECT_FALSE(searching.visible);
@@ -72,9 +45,7 @@ TEST_F(SearchEngineTest, TheChainReplaysStoredMatchesThenReadsOn) {
     ASSERT_TRUE(engine.PreviousMatch());
     EXPECT_EQ(Name1(), "NGC 1");
     EXPECT_FALSE(engine.PreviousMatch());
-    ASSERT_TRUE(engine.NextMatch());
-    EXPECT_EQ(Name1(), "NGC 2");
-    ASSERT_TRUE(engine.NextMatch());
+    ASSERT_TRUE(engine.NextMatch() && engine.NextMatch());
     EXPECT_EQ(Name1(), "NGC 3");
     EXPECT_EQ(state.search.LinesRead, linesRead);
     EXPECT_EQ(windowChanges, 0);  // no scan ran
@@ -92,18 +63,19 @@ TEST_F(SearchEngineTest, CancelKeepsTheCurrentObjectWithoutAMessage) {
     lines.insert(lines.begin(), CatalogLine({"NGC 1"}, 1.0, 60.0));
     lines.push_back(High({"NGC 2"}));
     UseCatalog(lines);
-    PressCancel press(searching, 2);  // at line 200
-    SearchEngine cancelled(state, press, mainWindow, searching);
-    ASSERT_TRUE(cancelled.StartSearch({"NGC", "", "", "", ""}));
+    int looks = 0;  // Cancel is pressed at the second look at the interface, at line 200
+    dialogs.onDoEvents = [&] {
+        if (++looks == 2) searching.CancelSearchButton_Click();
+    };
+    ASSERT_TRUE(Find("NGC"));
 
-    EXPECT_FALSE(cancelled.NextMatch());
-    EXPECT_TRUE(press.messages.empty());
+    EXPECT_FALSE(engine.NextMatch());
+    EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(Name1(), "NGC 1");
     EXPECT_NEAR(state.object.decDegrees, 60, 1);
     EXPECT_EQ(state.search.MatchCount, 1);
     EXPECT_EQ(state.search.LinesRead, 200);
-    EXPECT_FALSE(state.search.SearchOpen);
-    EXPECT_FALSE(state.search.catalog.IsOpen());
+    EXPECT_FALSE(state.search.SearchOpen || state.search.catalog.IsOpen());
     EXPECT_EQ(searching.Label1.caption, "Searching for NGC  in Catalog cat.tlv    200");
     EXPECT_FALSE(searching.visible);
 }
@@ -120,10 +92,9 @@ TEST_F(SearchEngineTest, TheChainGrowsByTwentyFive) {
     EXPECT_EQ(state.search.MatchCount, 30);
     EXPECT_EQ(state.search.MatchRoom, 50);
     EXPECT_EQ(Name1(), "NGC 30");
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "No More Matches for NGC  found in Catalog cat.tlv");
-    EXPECT_EQ(mainWindow.exhaustedCaption, "View Matches");
-    EXPECT_EQ(mainWindow.exhaustedCount, 30);
+    EXPECT_EQ(dialogs.MessageTexts(), "No More Matches for NGC  found in Catalog cat.tlv");
+    EXPECT_EQ(mainWindow.exhaustedCaption + " " + std::to_string(mainWindow.exhaustedCount),
+              "View Matches 30");
 }
 
 TEST_F(SearchEngineTest, AMaximumAltitudeBindsOnlyUnattendedSearches) {
@@ -167,8 +138,7 @@ TEST_F(SearchEngineTest, InvalidEntriesAreSkippedAndCounted) {
 TEST_F(SearchEngineTest, NotFoundNamesTheLimits) {
     UseCatalog({High({"M31"})});
     EXPECT_FALSE(Find("zzz", "10", "80", "6"));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text,
+    EXPECT_EQ(dialogs.MessageTexts(),
               "Object ZZZ  Not Found in Catalog cat.tlv\n\rAbove  10 Degrees\n\rBelow  80 Degrees\n\r"
               "Brighter than Mag 6");
     EXPECT_EQ(dialogs.messages[0].buttons, platform::MessageButtons::Ok);
@@ -180,8 +150,7 @@ TEST_F(SearchEngineTest, BestOfTheSkyOffersBothMarkersInTurn) {
     std::vector<std::string> offered;
     for (bool found = engine.BestOfTheSky(); found; found = engine.NextMatch()) offered.push_back(Name1());
     EXPECT_EQ(offered, (std::vector<std::string>{"M42", "M31", "NGC 1", "NGC 2"}));
-    ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_EQ(dialogs.messages[0].text, "No More 'Best of the Sky'");
+    EXPECT_EQ(dialogs.MessageTexts(), "No More 'Best of the Sky'");
     EXPECT_EQ(searching.Label1.caption, "Searching for the Very Best!");
 }
 
@@ -207,8 +176,7 @@ TEST_F(SearchEngineTest, PlanetLinesBelongToBestOfTheSky) {
     EXPECT_FALSE(Find("*&^"));
     ASSERT_TRUE(engine.BestOfTheSky());
     EXPECT_EQ(state.object.planetIndex, 5);
-    EXPECT_EQ(state.object.name1, "Jupiter    ");
-    EXPECT_EQ(state.object.name2, "4.937 AU    ");
+    EXPECT_EQ(state.object.name1 + "|" + state.object.name2, "Jupiter    |4.937 AU    ");
     engine.ResetChain();
     EXPECT_EQ(MatchesLines()[4].substr(0, 28), " 1. Jupiter     , Dist=4.937");
 
@@ -216,6 +184,74 @@ TEST_F(SearchEngineTest, PlanetLinesBelongToBestOfTheSky) {
     EXPECT_FALSE(engine.BestOfTheSky());
     UseCatalog({planetLine("30", "45")});
     EXPECT_FALSE(engine.BestOfTheSky());
+}
+
+TEST_F(SearchEngineTest, TheMatchesFileHeaderDescribesTheSearch) {
+    UseCatalog({High({"M31", "NGC 224"})});
+    ASSERT_TRUE(engine.StartSearch({"m 31", "ngc 224", "20", "", "6"}));
+    engine.ResetChain();
+    std::vector<std::string> lines = MatchesLines();
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[0], "TALVO+S Search= \"M31\" and \"NGC224\". Objects above  20\xB0, Brighter than Mag 6");
+    EXPECT_EQ(lines[1], "Data is for 12-07-2026 at 01:30:00 Local Time, UTC= 06:30:00  ");
+    EXPECT_EQ(lines[2],
+              "Lat=40\xB0"
+              "30.0' N, Long=74\xB0"
+              "15.0' W, Location File= TALVO.HOM, Catalog= cat.tlv");
+    EXPECT_EQ(lines[3], "    ");
+    EXPECT_EQ(lines[4].substr(0, 32), " 1. M31          ,NGC 224      ,");
+
+    engine.BestOfTheSky();
+    engine.ResetChain();
+    EXPECT_EQ(MatchesLines()[0], "TALVO+S Search= \"Best of the Sky\"");
+}
+
+TEST_F(SearchEngineTest, MatchesFileEntriesAreNumberedInThreeColumns) {
+    std::vector<std::string> catalog = Numbered("NGC ", 125);
+    catalog[6] = High({"NGC 7"}, 99);
+    catalog[11] = High({"NGC 12"}, {});  // no magnitude
+    UseCatalog(catalog);
+    for (bool found = Find("NGC"); found; found = engine.NextMatch()) {
+    }
+    std::vector<std::string> lines = MatchesLines();
+    ASSERT_EQ(lines.size(), 4u + 2 * 125);
+    auto entry = [&lines](int k) { return lines[4 + 2 * (k - 1)]; };
+    auto details = [&lines](int k) { return lines[5 + 2 * (k - 1)]; };
+    const std::string blank(12, ' ');
+    EXPECT_EQ(entry(7),
+              " 7. NGC 7        ," + blank + " ," + blank + " ," + blank + "        ," + blank + ",");
+    EXPECT_EQ(entry(12).substr(0, 17), "12. NGC 12       ");
+    EXPECT_EQ(entry(123).substr(0, 17), "123.NGC 123      ");
+
+    EXPECT_EQ(details(1).substr(0, 8), "    Alt=");
+    EXPECT_NE(details(1).find("\xB0,    Mag= 5.0,     R.A. = "), std::string::npos) << details(1);
+    for (int k : {7, 12}) {
+        EXPECT_NE(details(k).find("\xB0," + blank + ",     R.A. = "), std::string::npos) << details(k);
+    }
+    EXPECT_NE(details(123).find("   Dec = "), std::string::npos);
+}
+
+TEST_F(SearchEngineTest, SaveMatchesRunsTheSearchToItsEnd) {
+    UseCatalog(Numbered("NGC ", 40));
+    ASSERT_TRUE(Find("NGC"));
+    dialogs.messageAnswers = {platform::MessageAnswer::Yes};
+    SaveMatches(state, engine, dialogs, mainWindow);
+
+    EXPECT_EQ(Name1(), "NGC 40");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "40 Matches written to 'matches.txt'. View list of matches?");
+    EXPECT_EQ(dialogs.messages[0].buttons, platform::MessageButtons::YesNo);
+    EXPECT_EQ(dialogs.openedDocuments, std::vector<std::string>{dir.File("MATCHES.TXT")});
+    std::vector<std::string> lines = MatchesLines();
+    ASSERT_EQ(lines.size(), 4u + 2 * 40);
+    EXPECT_EQ(lines[4 + 2 * 39].substr(0, 10), "40. NGC 40");
+    EXPECT_EQ(mainWindow.exhaustedCaption, "m View Matches");
+    EXPECT_EQ(mainWindow.exhaustedCount, 40);
+
+    // With no search open the file is shown at once.
+    SaveMatches(state, engine, dialogs, mainWindow);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.openedDocuments.size(), 2u);
 }
 
 }  // namespace
