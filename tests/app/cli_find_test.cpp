@@ -25,10 +25,11 @@ struct CliRun {
 // sidereal time is 6h37m: the entries at 6.6 h and +41 degrees stand overhead.
 class CliFindTest : public ::testing::Test {
 protected:
-    CliRun Find(std::vector<std::string> args) {
+    // `find` with `args`, then the catalog of the scratch folder, the site and the moment.
+    CliRun Find(std::vector<std::string> args, const std::string& catalog = "cat.tlv") {
         args.insert(args.begin(), "find");
-        args.insert(args.end(), {"--lat", "40.5", "--lon", "74.25", "--utc-offset", "5", "--date",
-                                 "2026-12-07", "--time", "01:30:00"});
+        args.insert(args.end(), {"--catalog", dir.File(catalog), "--lat", "40.5", "--lon", "74.25",
+                                 "--utc-offset", "5", "--date", "2026-12-07", "--time", "01:30:00"});
         testing::FakeClock clock({2026, 12, 7, 1, 30, 0});
         platform::FixedTimeZone zone(5.0);
         std::ostringstream out, err;
@@ -36,7 +37,9 @@ protected:
         return {code, out.str(), err.str()};
     }
 
-    std::string Catalog() const { return dir.File("cat.tlv"); }
+    void UseCatalog(const std::vector<std::string>& lines) {
+        testing::WriteCatalog(dir.File("cat.tlv"), lines);
+    }
 
     static std::string High(const std::vector<std::string>& names, double magnitude = 5.0) {
         return CatalogLine(names, 6.6, 41.0, magnitude);
@@ -47,9 +50,8 @@ protected:
 };
 
 TEST_F(CliFindTest, PrintsEveryMatchThenTheClosingMessage) {
-    testing::WriteCatalog(Catalog(),
-                          {High({"M31", "NGC 224"}, 3.44), High({"HR 1"}), High({"M32", "NGC 221"}, 8.08)});
-    CliRun run = Find({"m 3", "--catalog", Catalog()});
+    UseCatalog({High({"M31", "NGC 224"}, 3.44), High({"HR 1"}), High({"M32", "NGC 221"}, 8.08)});
+    CliRun run = Find({"m 3"});
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.err, "");
     std::istringstream out(run.out);
@@ -61,53 +63,42 @@ TEST_F(CliFindTest, PrintsEveryMatchThenTheClosingMessage) {
     EXPECT_NE(lines[1].find("\u00B0,    Mag= 3.4,"), std::string::npos) << lines[1];
     EXPECT_EQ(lines[2].substr(0, 8), " 2. M32 ");
     EXPECT_EQ(lines[4], "No More Matches for M3  found in Catalog cat.tlv");
-
     // The matches file lists the same, in the program's code page.
-    std::vector<std::string> matches = testing::CrLfLines(testing::ReadFile(dir.File("MATCHES.TXT")));
-    ASSERT_EQ(matches.size(), 8u);
-    EXPECT_EQ(matches[0], "TALVO+S Search= \"M3\"");
-    EXPECT_NE(matches[5].find("\xB0,    Mag= 3.4,"), std::string::npos);
+    EXPECT_NE(testing::ReadFile(dir.File("MATCHES.TXT")).find("\xB0,    Mag= 3.4,"), std::string::npos);
 }
 
 TEST_F(CliFindTest, ExitCodeOneWhenNothingIsFound) {
-    testing::WriteCatalog(Catalog(), {High({"M31"}, 3.44)});
-    CliRun run = Find({"ZZZ", "--catalog", Catalog()});
+    UseCatalog({High({"M31"}, 3.44)});
+    CliRun run = Find({"ZZZ"});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, "Object ZZZ  Not Found in Catalog cat.tlv\n");
 
     // Unattended, the altitude window binds: the object overhead is above 30 degrees.
-    run = Find({"M31", "--max-alt", "30", "--max-mag", "4", "--catalog", Catalog()});
+    run = Find({"M31", "--max-alt", "30", "--max-mag", "4"});
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out,
               "No More Matches for M31  found in Catalog cat.tlv\nBelow  30 Degrees\nBrighter than Mag 4\n");
 }
 
 TEST_F(CliFindTest, BestOfTheSky) {
-    testing::WriteCatalog(Catalog(), {High({"M42       &^"}), High({"M31"})});
-    CliRun run = Find({"--best-of", "--catalog", Catalog()});
+    UseCatalog({High({"M42       &^"}), High({"M31"})});
+    CliRun run = Find({"--best-of"});
     EXPECT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out.substr(0, 16), " 1. M42         ");
     EXPECT_EQ(run.out.substr(run.out.size() - 26), "No More 'Best of the Sky'\n");
 }
 
 TEST_F(CliFindTest, ExitCodeTwoForACatalogThatCannotBeOpenedOrBadOptions) {
-    testing::WriteFile(dir.File("empty.tlv"), "");
-    std::filesystem::create_directory(dir.File("folder.tlv"));
-    for (const char* name : {"missing.tlv", "empty.tlv", "folder.tlv"}) {
-        CliRun run = Find({"M31", "--catalog", dir.File(name)});
-        EXPECT_EQ(run.code, 2) << name;
-        EXPECT_EQ(run.out, "");
-        EXPECT_EQ(run.err, std::string("talvo-cli find: CANNOT OPEN CATALOG ") + name + "\n");
-    }
-    testing::WriteCatalog(Catalog(), {High({"M31"})});
+    CliRun missing = Find({"M31"}, "missing.tlv");
+    EXPECT_EQ(missing.code, 2);
+    EXPECT_EQ(missing.out, "");
+    EXPECT_EQ(missing.err, "talvo-cli find: CANNOT OPEN CATALOG missing.tlv\n");
+    UseCatalog({High({"M31"})});
     for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{"--catalog", Catalog()},
-                                               {"M31", "--min-alt", "abc", "--catalog", Catalog()},
-                                               {"M31", "--best-of", "--catalog", Catalog()}}) {
+         {std::vector<std::string>{}, {"M31", "--min-alt", "abc"}, {"M31", "--best-of"}}) {
         CliRun run = Find(args);
-        EXPECT_EQ(run.code, 2) << args[0];
-        EXPECT_EQ(run.out, "");
-        EXPECT_FALSE(run.err.empty());
+        EXPECT_EQ(run.code, 2) << args.size();
+        EXPECT_TRUE(run.out.empty() && !run.err.empty());
     }
 }
 

@@ -1,13 +1,15 @@
 #include "app/cli_show.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
-#include <algorithm>
-#include <map>
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
 #include <regex>
 #include <sstream>
 #include <string>
-#include <vector>
+#include <utility>
 
 #include "platform/fixed_time_zone.h"
 #include "support/fake_clock.h"
@@ -20,24 +22,29 @@ struct CliRun {
     std::string out, err;
 };
 
-// The system clock reads 2026-12-06 21:30:00 and the system zone is 5 hours west.
-CliRun Cli(std::vector<std::string> args, const std::vector<std::string>& more = {}) {
-    args.insert(args.end(), more.begin(), more.end());
+// The words of `command` run with the system clock at 2026-12-06 21:30:00, 5 hours west of UTC.
+CliRun Cli(const std::string& command) {
+    std::istringstream words(command);
     testing::FakeClock clock({2026, 12, 6, 21, 30, 0});
     platform::FixedTimeZone zone(5.0);
     std::ostringstream out, err;
-    int code = RunCli(args, clock, zone, out, err);
+    int code = RunCli({std::istream_iterator<std::string>(words), {}}, clock, zone, out, err);
     return {code, out.str(), err.str()};
 }
 
-const std::vector<std::string> kM42 = {"show",         "--lat", "40.5",   "--lon",      "74.25",
-                                       "--utc-offset", "5",     "--date", "2026-12-06", "--time",
-                                       "21:30:00",     "--ra",  "5.588",  "--dec",      "-5.39"};
+// 2026-12-06 21:30 EST at 40.5 N 74.25 W, then what is shown: M42, or a body.
+const std::string kEvening = "show --lat 40.5 --lon 74.25 --utc-offset 5 --date 2026-12-06 --time 21:30:00 ";
+const std::string kM42 = kEvening + "--ra 5.588 --dec -5.39";
 
+// The text of the line "name: text".
 std::string Field(const std::string& out, const std::string& name) {
     std::smatch m;
-    std::regex line("(^|\n)" + name + ": ([^\n]*)\n");
-    return std::regex_search(out, m, line) ? m[2].str() : "(missing)";
+    return std::regex_search(out, m, std::regex("(^|\n)" + name + ": ([^\n]*)\n")) ? m[2].str() : "(missing)";
+}
+
+double JsonNumber(const std::string& json, const std::string& key) {
+    std::smatch m;
+    return std::regex_search(json, m, std::regex("\"" + key + "\": ([-0-9.eE+]+)")) ? std::stod(m[1]) : -1e9;
 }
 
 // M42 from 40.5 N at sidereal time 2h36.5m is three hours east of the meridian, 28 degrees up
@@ -62,82 +69,92 @@ TEST(CliShow, TheTenFieldsOfAnObject) {
     EXPECT_EQ(run.out.substr(0, expected.size()), expected);
 }
 
-// A flat JSON object of string and number members; false on anything else.
-bool ReadFlatJson(const std::string& text, std::map<std::string, std::string>& strings,
-                  std::map<std::string, double>& numbers) {
-    static const std::regex member(
-        R"re(\s*"(\w+)"\s*:\s*(?:"((?:[^"\\]|\\.)*)"|(-?\d+(?:\.\d+)?(?:[eE][-+]?\d+)?))\s*([,}]))re");
-    if (text.empty() || text[0] != '{') return false;
-    std::smatch m;
-    for (auto at = text.cbegin() + 1;
-         std::regex_search(at, text.cend(), m, member, std::regex_constants::match_continuous);) {
-        if (m[3].matched) {
-            numbers[m[1].str()] = std::stod(m[3].str());
-        } else {
-            strings[m[1].str()] = m[2].str();
-        }
-        at = m[0].second;
-        if (m[4] == "}") return std::string(at, text.cend()) == "\n";
+// One flat object on one line: each text of the lines, then the numbers.
+TEST(CliShow, JsonHasTheTextsAndTheNumbers) {
+    CliRun lines = Cli(kM42), json = Cli(kM42 + " --json");
+    ASSERT_EQ(json.code, 0) << json.err;
+    const std::string value = R"re(("(?:[^"\\]|\\.)*"|-?\d+(?:\.\d+)?(?:[eE][-+]?\d+)?))re";
+    EXPECT_TRUE(std::regex_match(json.out,
+                                 std::regex(R"(\{"\w+": )" + value + R"((, "\w+": )" + value + R"()*\}\n)")))
+        << json.out;
+    std::istringstream in(lines.out);
+    for (std::string line; std::getline(in, line);) {
+        std::string name = line.substr(0, line.find(':')), text = line.substr(name.size() + 2);
+        EXPECT_NE(json.out.find("\"" + name + "\": \"" + text + "\""), std::string::npos) << line;
     }
-    return false;
+    EXPECT_NEAR(JsonNumber(json.out, "julianDate"), 2461381.5 + 2.5 / 24, 1e-6);
+    EXPECT_NEAR(JsonNumber(json.out, "localSiderealTime"), 2.6089, 1e-3);
+    EXPECT_NEAR(JsonNumber(json.out, "altitude"), 28.3466, 5e-3);
+    EXPECT_NEAR(JsonNumber(json.out, "azimuth"), 126.876, 5e-3);
+    EXPECT_NEAR(JsonNumber(json.out, "rightAscension"), 5.61013, 1e-4);
+    EXPECT_NEAR(JsonNumber(json.out, "declination"), -5.3743, 1e-3);
 }
 
-TEST(CliShow, JsonHasTheTextsAndTheNumbers) {
-    CliRun lines = Cli(kM42), json = Cli(kM42, {"--json"});
-    ASSERT_EQ(json.code, 0) << json.err;
-    std::map<std::string, std::string> texts;
-    std::map<std::string, double> numbers;
-    ASSERT_TRUE(ReadFlatJson(json.out, texts, numbers)) << json.out;
-    for (const char* name : {"Time", "Date", "gmt", "SiderealTime", "Latitude", "Longitude", "RightAsc",
-                             "Declination", "Altitude", "Azimuth"}) {
-        EXPECT_EQ(texts.count(name), 1u) << name;
+// The Moon's fields take the places of a catalog object's names (UTF-8).
+TEST(CliShow, TheMoonsFigures) {
+    CliRun run = Cli(kEvening + "--planet 3");
+    ASSERT_EQ(run.code, 0) << run.err;
+    const std::pair<const char*, const char*> lines[] = {
+        {"Name1", "Name = Moon        "},
+        {"Magnitude", "Constellation= Libra       "},
+        {"Name2label", "Phase=   New   "},
+        {"name3label", "Elongation=  \\d\\d\u00B0 Morning"},
+        {"Name4label", R"(Dist = 40\d,\d{3}\.\d km )"},
+        {"Name5Label", R"(Size= 29\.\d'  0\.9\dx avg)"},
+        {"RightAsc", R"(Topocentric R\.A\. =  15h 1\d\.\d\dm)"}};
+    for (const auto& [field, pattern] : lines) {
+        EXPECT_TRUE(std::regex_match(Field(run.out, field), std::regex(pattern))) << field << ": " << run.out;
     }
-    EXPECT_EQ(texts.size(), static_cast<std::size_t>(std::count(lines.out.begin(), lines.out.end(), '\n')));
-    for (const auto& [name, text] : texts) EXPECT_EQ(text, Field(lines.out, name)) << name;
-    EXPECT_NEAR(numbers["julianDate"], 2461381.5 + 2.5 / 24, 1e-6);
-    EXPECT_NEAR(numbers["localSiderealTime"], 2.6089, 1e-3);
-    EXPECT_NEAR(numbers["altitude"], 28.3466, 5e-3);
-    EXPECT_NEAR(numbers["azimuth"], 126.876, 5e-3);
-    EXPECT_NEAR(numbers["rightAscension"], 5.61013, 1e-4);
-    EXPECT_NEAR(numbers["declination"], -5.3743, 1e-3);
+    for (const char* field : {"RiseTime", "TransitTime", "SetTime"}) {
+        EXPECT_NE(Field(run.out, field), "(missing)");
+    }
+}
+
+TEST(CliShow, JsonCarriesTheBodiesRawNumbers) {
+    CliRun saturn = Cli(kEvening + "--planet 6 --json");
+    ASSERT_EQ(saturn.code, 0) << saturn.err;
+    EXPECT_NEAR(JsonNumber(saturn.out, "distanceAU"), 8.987, 0.1);
+    EXPECT_NEAR(JsonNumber(saturn.out, "diameterArcsec"), 165.46 / JsonNumber(saturn.out, "distanceAU"),
+                1e-9);
+    EXPECT_NEAR(JsonNumber(saturn.out, "elongation"), 112.9, 2.0);
+    EXPECT_NE(saturn.out.find("\"constellation\": \"Cet\""), std::string::npos) << saturn.out;
+    EXPECT_EQ(saturn.out.find("distanceKm"), std::string::npos);
+
+    CliRun moon = Cli(kEvening + "--planet 3 --json");
+    ASSERT_EQ(moon.code, 0) << moon.err;
+    EXPECT_NEAR(JsonNumber(moon.out, "distanceKm"), 406860.0, 2000.0);
+    EXPECT_NEAR(JsonNumber(moon.out, "phaseAngle"), 338.6, 3.0);
+    EXPECT_NEAR(JsonNumber(moon.out, "diameterArcsec"), 29.4 * 60.0, 30.0);
+    EXPECT_NE(moon.out.find("\"constellation\": \"Lib\""), std::string::npos) << moon.out;
+    EXPECT_EQ(moon.out.find("distanceAU"), std::string::npos);
 }
 
 TEST(CliShow, BadArgumentsGiveOneLineAndExitCode2) {
-    const std::vector<std::vector<std::string>> bad = {{"show", "--colour", "red"},
-                                                       {"show", "--lat", "forty"},
-                                                       {"show", "--lat", "91"},
-                                                       {"show", "--lat=-90.5"},
-                                                       {"show", "--date", "1979-12-31"},
-                                                       {"show", "--date", "2200-01-01"},
-                                                       {"show", "--date", "2023-02-29"},
-                                                       {"show", "--date", "2100-02-29"},
-                                                       {"show", "--time", "24:00:00"},
-                                                       {"show", "--lat"},
-                                                       {"show", "--ra", "5.5"},
-                                                       {"show", "--ra", "24", "--dec", "0"},
-                                                       {"observe"}};
-    for (const auto& args : bad) {
-        CliRun run = Cli(args);
-        std::string shown = args.back();
-        EXPECT_EQ(run.code, 2) << shown;
-        EXPECT_EQ(run.out, "") << shown;
-        ASSERT_FALSE(run.err.empty()) << shown;
+    for (const char* line :
+         {"show --colour red", "show --lat forty", "show --lat 91", "show --lat=-90.5",
+          "show --date 1979-12-31", "show --date 2200-01-01", "show --date 2023-02-29",
+          "show --date 2100-02-29", "show --time 24:00:00", "show --lat", "show --ra 5.5",
+          "show --ra 24 --dec 0", "show --planet 10", "show --planet -1", "show --planet 2.5",
+          "show --planet x", "show --planet 3 --ra 1 --dec 2", "observe"}) {
+        CliRun run = Cli(line);
+        EXPECT_EQ(run.code, 2) << line;
+        EXPECT_EQ(run.out, "") << line;
+        ASSERT_FALSE(run.err.empty()) << line;
         EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
     }
-    EXPECT_EQ(Cli({"show", "--date", "2024-02-29"}).code, 0);
-    EXPECT_EQ(Cli({"show", "--lat=-90", "--time", "23:59:59"}).code, 0);
+    EXPECT_EQ(Cli("show --date 2024-02-29").code, 0);
+    EXPECT_EQ(Cli("show --lat=-90 --time 23:59:59").code, 0);
 }
 
 TEST(CliShow, FixedEpochAppliesInRealTimeOnly) {
-    CliRun realTime = Cli({"show", "--ra", "5.588", "--dec", "-5.39", "--fixed-epoch", "2000"});
+    CliRun realTime = Cli("show --ra 5.588 --dec -5.39 --fixed-epoch 2000");
     ASSERT_EQ(realTime.code, 0) << realTime.err;
     EXPECT_EQ(Field(realTime.out, "RightAsc"), " 2000 R.A. =  5h 35.28m");
-    CliRun fictitious = Cli(kM42, {"--fixed-epoch", "2000"});
-    EXPECT_EQ(Field(fictitious.out, "RightAsc"), " 2027 R.A. =  5h 36.61m");
+    EXPECT_EQ(Field(Cli(kM42 + " --fixed-epoch 2000").out, "RightAsc"), " 2027 R.A. =  5h 36.61m");
 }
 
 TEST(CliShow, WithoutAPositionOnlyTheSiteAndClock) {
-    CliRun run = Cli({"show", "--lat", "-33.5", "--lon", "-151.25", "--utc-offset", "-10"});
+    CliRun run = Cli("show --lat -33.5 --lon -151.25 --utc-offset -10");
     ASSERT_EQ(run.code, 0) << run.err;
     EXPECT_EQ(run.out,
               "Time: 21:30:00  AES\n"
@@ -148,6 +165,34 @@ TEST(CliShow, WithoutAPositionOnlyTheSiteAndClock) {
                   "\n"
                   "Latitude:  33\u00B0 30.0'  S\n"
                   "Longitude:  151\u00B0 15.0'  E\n");
+}
+
+// The built talvo-cli run as a process, as scripts run it (standard error dropped).
+CliRun RunProgram(const std::string& command) {
+    CliRun result{-1, "", ""};
+    std::string line =
+        "\"" + std::string(std::getenv("TALVO_BIN_DIR")) + "/talvo-cli\" " + command + " 2>/dev/null";
+    FILE* pipe = popen(line.c_str(), "r");
+    if (pipe == nullptr) return result;
+    char buffer[512];
+    for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        result.out.append(buffer, got);
+    int status = pclose(pipe);
+    if (WIFEXITED(status)) result.code = WEXITSTATUS(status);
+    return result;
+}
+
+TEST(CliShow, TheBuiltProgramPrintsUtf8AndExitsWithTheRightCode) {
+    if (std::getenv("TALVO_BIN_DIR") == nullptr) GTEST_SKIP() << "TALVO_BIN_DIR is set by CTest";
+    CliRun show = RunProgram(kM42);
+    EXPECT_EQ(show.code, 0);
+    EXPECT_NE(show.out.find("Altitude: Altitude = 28\xC2\xB0 21'\n"), std::string::npos) << show.out;
+    for (std::size_t at = show.out.find('\xB0'); at != std::string::npos;
+         at = show.out.find('\xB0', at + 1)) {
+        ASSERT_TRUE(at > 0 && show.out[at - 1] == '\xC2') << "a degree sign in the code page, not UTF-8";
+    }
+    EXPECT_EQ(RunProgram("show --lat 91").code, 2);
+    EXPECT_EQ(RunProgram("").code, 2);
 }
 
 }  // namespace
