@@ -1,4 +1,6 @@
 // The main window's view draws what its model holds and keeps ticking on its own timer.
+#include "ui/form1_view.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,13 +9,11 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/body_selection.h"
 #include "app/console_dialogs.h"
 #include "app/form1.h"
 #include "engine/time_scales.h"
 #include "platform/fixed_time_zone.h"
 #include "support/fake_clock.h"
-#include "ui/form1_view.h"
 #include "ui/text_codec.h"
 
 namespace talvo::ui {
@@ -27,14 +27,14 @@ protected:
         ApplyDateOrder(state);
     }
 
-    QString Shown(const Control& control) { return view->LabelFor(control)->text(); }
-
-    // Saves a picture of the window when TALVO_SCREENSHOT_DIR names a directory.
-    void MaybeSaveScreenshot(const char* name) {
-        const char* dir = std::getenv("TALVO_SCREENSHOT_DIR");
-        if (dir == nullptr) return;
-        view->grab().save(QString::fromStdString((std::filesystem::path(dir) / name).string()));
+    void Open() {
+        form.Form_Load();
+        view = std::make_unique<Form1View>(form);
+        view->resize(1024, 600);
+        view->show();
     }
+
+    QString Shown(const Control& control) { return view->LabelFor(control)->text(); }
 
     SessionState state;
     testing::FakeClock clock{{2026, 12, 6, 21, 30, 0}};
@@ -49,48 +49,24 @@ TEST_F(Form1ViewTest, DrawsTheModelsTextsAndColours) {
     form.ReadClock();
     CalcTime(state.clock, state.site);
     SelectPosition(state, 5.588, -5.39, 2000.0);
-    form.Form_Load();
-    view = std::make_unique<Form1View>(form);
-    view->resize(1024, 600);
-    view->show();
-
-    for (const Control* control : {&form.Time, &form.Date, &form.gmt, &form.SiderealTime, &form.Latitude,
-                                   &form.Longitude, &form.RightAsc, &form.Declination, &form.Altitude,
-                                   &form.Azimuth}) {
+    Open();
+    for (const Control* control :
+         {&form.Time, &form.Date, &form.gmt, &form.SiderealTime, &form.Latitude, &form.Longitude,
+          &form.RightAsc, &form.Declination, &form.Altitude, &form.Azimuth}) {
         EXPECT_EQ(Shown(*control), ToQString(control->caption));
     }
     EXPECT_EQ(Shown(form.Time), QString("21:30:00  EST"));
     EXPECT_TRUE(Shown(form.Declination).contains(QChar(0x00B0)));  // the degree sign survives
     EXPECT_TRUE(view->LabelFor(form.Altitude)->styleSheet().contains("#ffff00"));
     EXPECT_TRUE(view->styleSheet().contains("#c00000"));
-    MaybeSaveScreenshot("main-window-object.png");
-}
-
-TEST_F(Form1ViewTest, ShowsTheMoonsFigures) {
-    form.ReadClock();
-    CalcTime(state.clock, state.site);
-    SelectBody(state, 3);
-    form.Form_Load();
-    view = std::make_unique<Form1View>(form);
-    view->resize(1024, 600);
-    EXPECT_TRUE(Shown(form.Name2label).startsWith("Phase= "));
-    EXPECT_TRUE(Shown(form.RightAsc).startsWith("Topocentric R.A. = "));
-    EXPECT_TRUE(Shown(form.Name5Label).endsWith("x avg"));
-    MaybeSaveScreenshot("main-window-moon.png");
-}
-
-TEST_F(Form1ViewTest, ObjectFieldsVanishWithoutAnObject) {
-    form.Form_Load();
-    view = std::make_unique<Form1View>(form);
-    // Drawn in the background colour: present in the layout, invisible to the eye.
-    EXPECT_TRUE(view->LabelFor(form.Azimuth)->styleSheet().startsWith("color: #c00000"));
-    MaybeSaveScreenshot("main-window-empty.png");
+    // A picture of the window when TALVO_SCREENSHOT_DIR names a directory.
+    if (const char* dir = std::getenv("TALVO_SCREENSHOT_DIR")) {
+        view->grab().save(QString::fromStdString((std::filesystem::path(dir) / "main-window.png").string()));
+    }
 }
 
 TEST_F(Form1ViewTest, TheWindowsTimerAdvancesTheClock) {
-    form.Form_Load();
-    view = std::make_unique<Form1View>(form);
-    view->show();
+    Open();
     clock.Advance(5);
     QElapsedTimer waited;
     waited.start();
@@ -101,9 +77,7 @@ TEST_F(Form1ViewTest, TheWindowsTimerAdvancesTheClock) {
 }
 
 TEST_F(Form1ViewTest, BackToRealTimeButtonShowsOnlyInFictitiousTime) {
-    form.Form_Load();
-    view = std::make_unique<Form1View>(form);
-    view->show();
+    Open();
     auto* button = view->findChild<QPushButton*>();
     ASSERT_NE(button, nullptr);
     EXPECT_FALSE(button->isVisible());
