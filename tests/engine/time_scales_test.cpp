@@ -1,8 +1,12 @@
+// The clock's time scales (Julian date, UT, sidereal time) and the time stamps that name moments.
 #include "engine/time_scales.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+
+#include "engine/time_stamps.h"
 
 namespace talvo {
 namespace {
@@ -37,28 +41,20 @@ double GmstHours(double julianDateUt) {
 
 double HoursApart(double a, double b) { return std::fabs(std::remainder(a - b, 24.0)); }
 
+// The UT text with its day mark and flags; the Julian dates across midnight are in the calendar test.
 TEST(CalcTime, UtAcrossLocalMidnight) {
-    ClockState clock = Local(2026, 12, 31, 23, 30, 0);
-    ASSERT_TRUE(CalcTime(clock, Site(75.0, 5.0f)));
-    EXPECT_EQ(clock.utText, "04:30");
-    EXPECT_EQ(clock.utDayMark, '+');
-    EXPECT_TRUE(clock.utNextDay && !clock.utPreviousDay);
-    EXPECT_DOUBLE_EQ(clock.utHour, 4.0);
-    EXPECT_NEAR(clock.julianDate, CivilJulianDate(2027, 1, 1) + 4.5 / 24.0, 1e-9);
-
-    clock = Local(2027, 1, 1, 1, 0, 0);
-    ASSERT_TRUE(CalcTime(clock, Site(45.0, -3.0f)));
-    EXPECT_EQ(clock.utText, "22:00");
-    EXPECT_EQ(clock.utDayMark, '-');
-    EXPECT_TRUE(clock.utPreviousDay && !clock.utNextDay);
-    EXPECT_DOUBLE_EQ(clock.utHour, 22.0);
-    EXPECT_NEAR(clock.julianDate, CivilJulianDate(2026, 12, 31) + 22.0 / 24.0, 1e-9);
-
-    clock = Local(2030, 6, 15, 0, 20, 0);  // UTC+5:30
-    ASSERT_TRUE(CalcTime(clock, Site(-77.0, -5.5f)));
-    EXPECT_EQ(clock.utText, "18:50");
-    EXPECT_EQ(clock.utcOffsetWholeHours, -5);
-    EXPECT_EQ(clock.utcOffsetMinutes, 30);
+    auto ut = [](ClockState clock, const ObserverSite& site) {
+        EXPECT_TRUE(CalcTime(clock, site));
+        return clock.utText + clock.utDayMark + (clock.utNextDay ? " next" : "") +
+               (clock.utPreviousDay ? " previous" : "");
+    };
+    EXPECT_EQ(ut(Local(2026, 12, 31, 23, 30, 0), Site(75.0, 5.0f)), "04:30+ next");
+    EXPECT_EQ(ut(Local(2027, 1, 1, 1, 0, 0), Site(45.0, -3.0f)), "22:00- previous");
+    ClockState india = Local(2030, 6, 15, 0, 20, 0);  // UTC+5:30
+    ASSERT_TRUE(CalcTime(india, Site(-77.0, -5.5f)));
+    EXPECT_EQ(india.utText, "18:50");
+    EXPECT_EQ(std::to_string(india.utcOffsetWholeHours) + ":" + std::to_string(india.utcOffsetMinutes),
+              "-5:30");
 }
 
 // Month ends, leap days, 2100 and both ends of the range, at offsets that move the UT date
@@ -126,6 +122,49 @@ TEST(CalcDays1975, OneAtTheStartOf1975AndNothingForABadMonth) {
         EXPECT_EQ(clock.julianDate, 123.0);
         EXPECT_EQ(clock.daysSince1975, 1.0);
     }
+}
+
+// Stamps read "hhmmssMMDDYYYY".
+TEST(Stamps, AddCarriesAndSubtractBorrowsThroughEveryField) {
+    EXPECT_EQ(StampAdd("23595912312026", 0, 0, 0, 1, false), "00000001012027");
+    EXPECT_EQ(StampAdd("10000001152026", 0, 0, 0, 3725, false), "11020501152026");
+    EXPECT_EQ(StampAdd("10500001152026", 0, 0, 75, 0, false), "12050001152026");
+    EXPECT_EQ(StampAdd("20000004302026", 0, 5, 0, 0, false), "01000005012026");
+    EXPECT_EQ(StampAdd("12000001312026", 40, 0, 0, 0, false), "12000003122026");
+    EXPECT_EQ(StampAdd("12000012152026", 400, 0, 0, 0, false), "12000001192028");
+    EXPECT_EQ(StampSubtract("00000001012027", 0, 0, 0, 1, false), "23595912312026");
+    EXPECT_EQ(StampSubtract("00300003012026", 0, 25, 0, 0, false), "23300002272026");
+}
+
+// The flag, not the stamp's own year, decides.
+TEST(Stamps, FebruaryFollowsTheLeapFlagOfThePresentDate) {
+    EXPECT_EQ(StampAdd("12000002282024", 1, 0, 0, 0, true), "12000002292024");
+    EXPECT_EQ(StampAdd("12000002282024", 1, 0, 0, 0, false), "12000003012024");
+    EXPECT_EQ(StampAdd("12000002282023", 1, 0, 0, 0, true), "12000002292023");
+    EXPECT_EQ(StampSubtract("12000003012024", 1, 0, 0, 0, true), "12000002292024");
+    EXPECT_EQ(StampSubtract("12000003012024", 1, 0, 0, 0, false), "12000002282024");
+}
+
+TEST(Stamps, SubtractUndoesAdd) {
+    const char* stamps[] = {"00000001012026", "23595912312026", "12301502282024", "06000007312030"};
+    for (const char* stamp : stamps) {
+        for (bool leap : {false, true}) {
+            for (int days : {0, 1, 31, 59, 366}) {
+                std::string later = StampAdd(stamp, days, 13, 47, 59, leap);
+                EXPECT_EQ(StampSubtract(later, days, 13, 47, 59, leap), stamp)
+                    << stamp << " + " << days << " days, leap " << leap;
+            }
+        }
+    }
+}
+
+TEST(StampNow, ShiftsThePresentMomentBySignedHoursAndMinutes) {
+    ClockState clock;
+    clock.SetMoment({2026, 12, 31, 23, 50, 0});
+    EXPECT_EQ(StampNow(clock, 0, 0), "23500012312026");
+    EXPECT_EQ(StampNow(clock, 5, 0), "04500001012027");
+    EXPECT_EQ(StampNow(clock, 0, 30), "00200001012027");
+    EXPECT_EQ(StampNow(clock, -3, -30), "20200012312026");
 }
 
 }  // namespace
