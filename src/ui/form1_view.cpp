@@ -196,30 +196,25 @@ QLabel* Form1View::AddHeading(const QString& text, bool ofObject) {
     return label;
 }
 
-QPushButton* Form1View::AddButton(const Control& control, void (Form1::*handler)()) {
+QPushButton* Form1View::AddCommand(const Control& control, std::function<void()> action) {
     auto* button = new QPushButton(this);
     button->setFont(ValueFont(11, true));
     button->setFocusPolicy(Qt::NoFocus);  // keys go to the window, which previews them
     button->setMinimumHeight(30);
-    connect(button, &QPushButton::clicked, this, [this, handler] {
-        (model_.*handler)();
+    connect(button, &QPushButton::clicked, this, [this, action = std::move(action)] {
+        action();
         AfterEvent();
     });
     buttons_.emplace_back(button, &control);
     return button;
 }
 
+QPushButton* Form1View::AddButton(const Control& control, void (Form1::*handler)()) {
+    return AddCommand(control, [this, handler] { (model_.*handler)(); });
+}
+
 QPushButton* Form1View::AddUnavailable(const Control& control) {
-    auto* button = new QPushButton(this);
-    button->setFont(ValueFont(11, true));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setMinimumHeight(30);
-    connect(button, &QPushButton::clicked, this, [this, &control] {
-        model_.NotAvailable_Click(control);
-        AfterEvent();
-    });
-    buttons_.emplace_back(button, &control);
-    return button;
+    return AddCommand(control, [this, &control] { model_.NotAvailable_Click(control); });
 }
 
 QLabel* Form1View::LabelFor(const Control& control) const {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -41,6 +42,7 @@ private:
     void AfterEvent();
     QLabel* AddField(const Control& control, const QFont& font);
     QLabel* AddHeading(const QString& text, bool ofObject = false);
+    QPushButton* AddCommand(const Control& control, std::function<void()> action);
     QPushButton* AddButton(const Control& control, void (Form1::*handler)());
     QPushButton* AddUnavailable(const Control& control);
     void Paint(QWidget* widget, Colour fore, Colour back);
