@@ -19,14 +19,11 @@
 #include <iterator>
 #include <string>
 
-#include "app/console_dialogs.h"
-#include "app/session_state.h"
 #include "catalog/catalog_reader.h"
-#include "catalog/main_window_hooks.h"
 #include "catalog/search_engine.h"
-#include "catalog/searching_window.h"
 #include "engine/time_scales.h"
 #include "platform/fixed_time_zone.h"
+#include "session/session_state.h"
 
 namespace {
 
@@ -148,10 +145,7 @@ struct Session {
         state.scriptMode = true;
     }
     talvo::SessionState state;
-    talvo::ConsoleDialogs dialogs{std::cerr};
-    talvo::NoMainWindow mainWindow;
-    talvo::Searching searching;
-    talvo::SearchEngine engine{state, dialogs, mainWindow, searching};
+    talvo::SearchEngine engine{state};
 };
 
 void ReadLinesOnly(benchmark::State& bench) {
@@ -166,7 +160,9 @@ BENCHMARK(ReadLinesOnly)->Unit(benchmark::kMillisecond);
 
 void ScanMatchingNothing(benchmark::State& bench) {
     Session session;
-    for (auto _ : bench) benchmark::DoNotOptimize(session.engine.StartSearch({"ZZZNOTHING", "", "", "", ""}));
+    talvo::SearchRequest request;
+    request.name = "ZZZNOTHING";
+    for (auto _ : bench) benchmark::DoNotOptimize(session.engine.Start(request));
 }
 BENCHMARK(ScanMatchingNothing)->Unit(benchmark::kMillisecond);
 
@@ -175,7 +171,10 @@ void BestOfTheSkyToTheEnd(benchmark::State& bench) {
     int found = 0;
     for (auto _ : bench) {
         found = 0;
-        for (bool more = session.engine.BestOfTheSky(); more; more = session.engine.NextMatch()) ++found;
+        for (auto outcome = session.engine.Start(talvo::BestOfTheSkyRequest());
+             outcome == talvo::SearchOutcome::Found; outcome = session.engine.Next()) {
+            ++found;
+        }
     }
     bench.counters["offered"] = found;
 }

@@ -4,11 +4,11 @@
 // the baseline the others are compared with.
 #include <benchmark/benchmark.h>
 
-#include "app/body_selection.h"
-#include "app/session_state.h"
 #include "engine/coordinates.h"
 #include "engine/rise_set.h"
 #include "engine/time_scales.h"
+#include "session/body_selection.h"
+#include "session/session_state.h"
 
 namespace {
 

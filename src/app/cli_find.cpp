@@ -2,12 +2,9 @@
 #include <filesystem>
 
 #include "app/cli_session.h"
-#include "app/console_dialogs.h"
 #include "catalog/catalog_file.h"
-#include "catalog/main_window_hooks.h"
-#include "catalog/matches_report.h"
+#include "catalog/matches_format.h"
 #include "catalog/search_engine.h"
-#include "catalog/searching_window.h"
 #include "engine/text_format.h"
 #include "platform/program_dir.h"
 
@@ -29,6 +26,11 @@ std::string TerminalText(std::string text) {
     return Cp1252ToUtf8(text);
 }
 
+// A limit as typed: blank is `none`, anything else its leading number.
+double LimitOrNone(const std::string& text, double none) {
+    return text.find_first_not_of(' ') == std::string::npos ? none : LeadingNumber(text);
+}
+
 }  // namespace
 
 int RunFind(const CliOptions& options, const platform::Clock& clock, const platform::TimeZone& systemZone,
@@ -45,33 +47,34 @@ int RunFind(const CliOptions& options, const platform::Clock& clock, const platf
         state.catalogFileName = path.filename().string();
         state.catalogFolder = path.has_parent_path() ? path.parent_path().string() : std::string(".");
     }
-    if (ReadCatalogFlag(state, state.catalogFileName, state.catalogFolder).empty()) {
+    if (!ReadCatalogFlag(state, state.catalogFileName, state.catalogFolder)) {
         err << "talvo-cli find: CANNOT OPEN CATALOG " << state.catalogFileName << '\n';
         return kCliBadArguments;
     }
 
-    ConsoleDialogs dialogs(err);
-    NoMainWindow mainWindow;
-    Searching searching;
-    SearchEngine engine(state, dialogs, mainWindow, searching);
-    bool found;
-    if (options.bestOf) {
-        found = engine.BestOfTheSky();
-    } else {
-        SearchRequest request;
+    SearchEngine engine(state);
+    SearchRequest request = BestOfTheSkyRequest();
+    if (!options.bestOf) {
+        request = SearchRequest{};
         request.name = options.name;
         request.secondName = options.secondName;
-        request.minimumAltitude = options.minimumAltitude;
-        request.maximumAltitude = options.maximumAltitude;
-        request.faintestMagnitude = options.faintestMagnitude;
-        found = engine.StartSearch(request);
+        request.minimumAltitude = LimitOrNone(options.minimumAltitude, kNoMinimumAltitude);
+        request.maximumAltitude = LimitOrNone(options.maximumAltitude, kNoMaximumAltitude);
+        request.faintestMagnitude = LimitOrNone(options.faintestMagnitude, DefaultFaintestMagnitude(state));
     }
-    bool anything = found;
-    while (found) {
-        PrintMatch(state, out);
-        found = engine.NextMatch();
+    SearchOutcome outcome = engine.Start(request);
+    const bool anything = outcome == SearchOutcome::Found;
+    for (; outcome == SearchOutcome::Found; outcome = engine.Next()) PrintMatch(state, out);
+    if (outcome == SearchOutcome::CatalogUnreadable) {
+        err << "talvo-cli find: " << TerminalText(engine.LastMessage()) << '\n';
+        return kCliBadArguments;
     }
     out << TerminalText(engine.LastMessage()) << '\n';
+    if (!engine.MatchesError().empty()) {
+        err << "talvo-cli find: the matches file " << engine.MatchesPath()
+            << " could not be written: " << engine.MatchesError() << '\n';
+        return kCliBadArguments;
+    }
     return anything ? kCliOk : kCliNothingFound;
 }
 

@@ -11,7 +11,7 @@ void PrepareCliSession(SessionState& state, const CliOptions& options, const pla
     ApplyDateOrder(state);
     if (options.fixedEpoch) state.scope.fixedEpoch = *options.fixedEpoch;
 
-    platform::LocalDateTime moment = clock.Now();
+    LocalDateTime moment = clock.Now();
     if (options.date) {
         moment.year = options.date->year;
         moment.month = options.date->month;

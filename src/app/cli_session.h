@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "app/cli_options.h"
-#include "app/session_state.h"
+#include "session/session_state.h"
 #include "platform/clock.h"
 #include "platform/fixed_time_zone.h"
 

@@ -5,12 +5,12 @@
 #include <sstream>
 #include <utility>
 
-#include "app/body_selection.h"
+#include "session/body_selection.h"
 #include "app/cli_options.h"
 #include "app/cli_session.h"
 #include "app/console_dialogs.h"
-#include "app/form1.h"
-#include "app/session_state.h"
+#include "forms/form1.h"
+#include "session/session_state.h"
 #include "engine/coordinates.h"
 #include "engine/solar_system.h"
 #include "engine/text_format.h"
@@ -115,7 +115,7 @@ int RunShow(const CliOptions& options, const platform::Clock& clock, const platf
     ConsoleDialogs dialogs(err);
     Form1 form(state, clock, zone.Get(), dialogs);
     if (options.raHours) SelectPosition(state, *options.raHours, *options.decDegrees, options.epoch);
-    if (options.planet) SelectBody(state, *options.planet);
+    if (options.planet) static_cast<void>(SelectBody(state, *options.planet));  // the parser checked the row
     form.RefreshAll();
 
     Fields fields = ShownFields(form, state.object);

@@ -4,17 +4,19 @@
 
 namespace talvo {
 
-platform::MessageAnswer ConsoleDialogs::MessageBox(const std::string& text,
-                                                   platform::MessageButtons buttons,
-                                                   const std::string&) {
+MessageAnswer ConsoleDialogs::MessageBox(const std::string& text, MessageButtons buttons,
+                                         const std::string&) {
     messages_ << Cp1252ToUtf8(text) << '\n';
     // Unattended: a question is declined, a notice acknowledged.
     switch (buttons) {
-        case platform::MessageButtons::YesNo: return platform::MessageAnswer::No;
-        case platform::MessageButtons::OkCancel: return platform::MessageAnswer::Cancel;
-        case platform::MessageButtons::Ok: break;
+        case MessageButtons::YesNo:
+            return MessageAnswer::No;
+        case MessageButtons::OkCancel:
+            return MessageAnswer::Cancel;
+        case MessageButtons::Ok:
+            break;
     }
-    return platform::MessageAnswer::Ok;
+    return MessageAnswer::Ok;
 }
 
 std::optional<std::string> ConsoleDialogs::InputBox(const std::string&, const std::string&,

@@ -4,16 +4,16 @@
 
 #include <ostream>
 
-#include "platform/dialog_services.h"
+#include "forms/dialog_services.h"
 
 namespace talvo {
 
-class ConsoleDialogs final : public platform::DialogServices {
+class ConsoleDialogs final : public DialogServices {
 public:
     explicit ConsoleDialogs(std::ostream& messages) : messages_(messages) {}
 
-    platform::MessageAnswer MessageBox(const std::string& text, platform::MessageButtons buttons,
-                                       const std::string& title) override;
+    MessageAnswer MessageBox(const std::string& text, MessageButtons buttons,
+                             const std::string& title) override;
     std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
     void DoEvents() override {}

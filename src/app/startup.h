@@ -1,8 +1,8 @@
 // Start-up of the session, before the main window opens.
 #pragma once
 
-#include "app/session_state.h"
 #include "platform/time_zone.h"
+#include "session/session_state.h"
 
 namespace talvo {
 

@@ -3,13 +3,13 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/body_selection.h"
 #include "catalog/catalog_reader.h"
 #include "engine/coordinates.h"
 #include "engine/numeric.h"
 #include "engine/solar_system.h"
 #include "engine/text_format.h"
 #include "platform/file_append.h"
+#include "session/body_selection.h"
 
 namespace talvo {
 
@@ -22,7 +22,8 @@ constexpr const char* kPlanetLineNames[10] = {"Sun         ", "Mercury    ", "Ve
 
 // Writes `text` into `line` from 1-based `column`, replacing only as many characters as it has.
 void Put(std::string& line, int column, const std::string& text) {
-    for (std::size_t i = 0; i < text.size() && column - 1 + i < line.size(); ++i) line[column - 1 + i] = text[i];
+    for (std::size_t i = 0; i < text.size() && column - 1 + i < line.size(); ++i)
+        line[column - 1 + i] = text[i];
 }
 
 void ApplyFlag(SessionState& state, char flag) {
@@ -33,21 +34,46 @@ void ApplyFlag(SessionState& state, char flag) {
     state.object.nearEarthObject = false;
     CatalogContents& c = state.contents;
     switch (flag) {
-        case 'L': state.longNameCatalog = true; c.globulars = true; break;
-        case 'T': state.object.transientCatalog = true; break;
-        case 't': state.object.transientCatalog = true; state.object.nearEarthObject = true; break;
-        case 'F': c.full = true; break;
-        case 'D': c.doubles = true; break;
-        case 'G': c.galaxies = true; break;
-        case 'O': c.openClusters = true; break;
-        case 'P': c.planetaries = true; break;
-        case 'N': c.nebulae = true; break;
-        case 'S': c.stars = true; break;
-        case 'Q': c.quasars = true; break;
+        case 'L':
+            state.longNameCatalog = true;
+            c.globulars = true;
+            break;
+        case 'T':
+            state.object.transientCatalog = true;
+            break;
+        case 't':
+            state.object.transientCatalog = true;
+            state.object.nearEarthObject = true;
+            break;
+        case 'F':
+            c.full = true;
+            break;
+        case 'D':
+            c.doubles = true;
+            break;
+        case 'G':
+            c.galaxies = true;
+            break;
+        case 'O':
+            c.openClusters = true;
+            break;
+        case 'P':
+            c.planetaries = true;
+            break;
+        case 'N':
+            c.nebulae = true;
+            break;
+        case 'S':
+            c.stars = true;
+            break;
+        case 'Q':
+            c.quasars = true;
+            break;
         case 'M':
             c.galaxies = c.globulars = c.openClusters = c.planetaries = c.nebulae = c.quasars = true;
             break;
-        default: break;
+        default:
+            break;
     }
     state.catalogFlag = flag;
 }
@@ -60,44 +86,52 @@ std::string Columns(const std::string& line, int first, int width) {
     return line.substr(start, static_cast<std::size_t>(width));
 }
 
-std::string ReadCatalogFlag(SessionState& state, const std::string& fileName, const std::string& folder) {
-    state.search.catalog.Close();
-    state.search.matchesFile.Close();
-    CatalogReader reader;
-    std::string first;
-    if (!reader.Open(CatalogPath(folder, fileName)) || !reader.ReadNextEntry(first)) return {};
-    ApplyFlag(state, first.size() >= 88 ? first[87] : ' ');
-    return first;
+std::string Columns(const std::string& line, CatalogColumn column) {
+    return Columns(line, column.first, column.width);
 }
 
-void ParseEntry(SessionState& state, const std::string& line) {
+bool ReadCatalogFlag(SessionState& state, const std::string& fileName, const std::string& folder) {
+    CatalogReader reader;
+    if (!reader.Open(CatalogPath(folder, fileName))) return false;
+    std::string first;
+    if (!reader.ReadNextEntry(first)) first.clear();  // an empty catalog holds nothing, and no flag
+    const std::size_t flagIndex = static_cast<std::size_t>(kFlagColumn - 1);
+    ApplyFlag(state, first.size() > flagIndex ? first[flagIndex] : ' ');
+    return true;
+}
+
+bool ParseEntry(SessionState& state, const std::string& line) {
+    const double declination = LeadingNumber(Columns(line, kDeclinationColumn));
+    const double rightAscension = LeadingNumber(Columns(line, kRightAscensionColumn));
+    if (!(declination >= -90.0 && declination <= 90.0 && rightAscension >= 0.0 && rightAscension < 24.0)) {
+        return false;
+    }
     CurrentObject& object = state.object;
     const double latitudeDegrees = state.site.latitude * kDegreesPerRadian;
-    double declination = LeadingNumber(Columns(line, 70, 9));
     object.transitAltitude = 90.0 - std::fabs(declination - latitudeDegrees);
-    double rightAscension = LeadingNumber(Columns(line, 61, 9));
     StorePosition(object, rightAscension, declination);
-    object.magnitudeText = Columns(line, 89, 8);
-    object.name1 = Columns(line, 1, 12);
-    object.name2 = Columns(line, 13, 12);
-    object.name3 = Columns(line, 25, 12);
-    object.name4 = Columns(line, 37, 12);
-    object.name5 = Columns(line, 49, 12);
+    object.magnitudeText = Columns(line, kMagnitudeColumn);
+    object.name1 = Columns(line, kNameColumn[0]);
+    object.name2 = Columns(line, kNameColumn[1]);
+    object.name3 = Columns(line, kNameColumn[2]);
+    object.name4 = Columns(line, kNameColumn[3]);
+    object.name5 = Columns(line, kNameColumn[4]);
     // The Best-of markers are not part of the name the observer sees.
     if (object.name1.size() >= 12 && object.name1[11] == '^') object.name1.replace(10, 2, "  ");
-    double epoch = LeadingNumber(Columns(line, 97, 4));
+    double epoch = LeadingNumber(Columns(line, kEpochColumn));
     object.epoch = epoch == 0.0 ? 2000.0 : epoch;
     object.planetIndex = -1;
     object.present = 1;
     object.meridianAltitude = 90.0 - std::fabs(object.decDegrees - latitudeDegrees);
     Precess(object, object.epoch, GetTargetEpoch(state.clock, state.scope.fixedEpoch), state.site.latitude);
+    return true;
 }
 
 bool ParsePlanetLine(SessionState& state, const std::string& line) {
-    double number = LeadingNumber(Columns(line, 9, 2));
-    int body = static_cast<int>(number);
-    if (Columns(line, 1, 8) != "!Planet=" || number != body || body < kSun || body > kPluto) return false;
-    SelectBody(state, body);
+    const double number = LeadingNumber(Columns(line, kPlanetBodyColumn));
+    if (Columns(line, kPlanetMarkColumn) != kPlanetMark || number < kSun || number > kPluto) return false;
+    const int body = static_cast<int>(number);
+    if (number != body || !SelectBody(state, body)) return false;
     CurrentObject& object = state.object;
     object.name1 = kPlanetLineNames[body];
     object.name2 = object.name3 = object.name4 = object.name5 = std::string(12, ' ');
@@ -120,11 +154,8 @@ double TruncateToHundredths(double value) {
 std::string BuildEntryLine(SessionState& state) {
     CurrentObject& object = state.object;
     std::string line(kLineLength, ' ');
-    Put(line, 1, Columns(object.name1, 1, 12));
-    Put(line, 13, Columns(object.name2, 1, 12));
-    Put(line, 25, Columns(object.name3, 1, 12));
-    Put(line, 37, Columns(object.name4, 1, 12));
-    Put(line, 49, Columns(object.name5, 1, 12));
+    const std::string* names[5] = {&object.name1, &object.name2, &object.name3, &object.name4, &object.name5};
+    for (int i = 0; i < 5; ++i) Put(line, kNameColumn[i].first, Columns(*names[i], 1, kNameColumn[i].width));
     double magnitude = TruncateToHundredths(LeadingNumber(object.magnitudeText));
 
     double shownEpoch = GetTargetEpoch(state.clock, state.scope.fixedEpoch);
@@ -133,24 +164,17 @@ std::string BuildEntryLine(SessionState& state) {
     double rightAscension = RightAscensionHours(object);
     Precess(object, state.catalogEpoch, shownEpoch, state.site.latitude);
 
-    Put(line, 70, FormatFixed(declination, 2, 4));
-    if (rightAscension >= 10.0) {
-        Put(line, 61, FormatFixed(rightAscension, 2, 4));
-    } else {
-        Put(line, 62, FormatFixed(rightAscension, 1, 4));
-    }
-    if (magnitude >= 10.0) {
-        Put(line, 89, FormatFixed(magnitude, 2, 2));
-    } else {
-        Put(line, 90, FormatFixed(magnitude, 1, 2));
-    }
-    Put(line, 97, Columns(StrNumber(state.catalogEpoch).substr(1), 1, 4));
+    Put(line, kDeclinationColumn.first, FormatFixed(declination, 2, 4));
+    // Numbers are placed so that their point falls in the field's point column.
+    const int raDigits = rightAscension >= 10.0 ? 2 : 1;
+    Put(line, kRightAscensionPoint - raDigits, FormatFixed(rightAscension, raDigits, 4));
+    const int magnitudeDigits = magnitude >= 10.0 ? 2 : 1;
+    Put(line, kMagnitudePoint - magnitudeDigits, FormatFixed(magnitude, magnitudeDigits, 2));
+    Put(line, kEpochColumn.first, Columns(StrNumber(state.catalogEpoch).substr(1), 1, kEpochColumn.width));
     return line;
 }
 
 bool AppendEntry(SessionState& state) {
-    state.search.catalog.Close();
-    state.search.matchesFile.Close();
     state.search.SearchOpen = false;
     std::string line = BuildEntryLine(state) + "\r\n";
     return platform::AppendLine(CatalogPath(state.catalogFolder, state.catalogFileName), line);

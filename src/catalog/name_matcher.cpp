@@ -85,16 +85,6 @@ bool MatchAfterStar(std::string_view line, int startColumn, int width, std::stri
 
 }  // namespace
 
-std::string MakePattern(std::string_view typed) {
-    const UpperCase upper;
-    std::string pattern;
-    for (std::size_t i = 0; i < typed.size(); ++i) {
-        if (typed[i] == ' ' && i + 1 < typed.size()) continue;
-        pattern += upper(typed[i]);
-    }
-    return pattern;
-}
-
 int MatchName(std::string_view line, int startColumn, std::string_view pattern, const MatchOptions& options,
               MatchFlags& flags) {
     const int width = options.longNameSearch ? kLongNameWidth : kNameWidth;
@@ -141,9 +131,9 @@ int MatchName(std::string_view line, int startColumn, std::string_view pattern, 
     }
     std::fill(name.begin() + nameLength, name.begin() + width + 1, ' ');
 
-    if (options.ignoreInvalid && (StartsWith(name.data(), nameLength, "NONEXISTENT") ||
-                                  StartsWith(name.data(), nameLength, "STARS:") ||
-                                  StartsWith(name.data(), nameLength, "STAR:"))) {
+    if (options.ignoreInvalid &&
+        (StartsWith(name.data(), nameLength, "NONEXISTENT") ||
+         StartsWith(name.data(), nameLength, "STARS:") || StartsWith(name.data(), nameLength, "STAR:"))) {
         flags.invalidEntry = true;
     }
     if (length == 0) return 0;

@@ -8,12 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "catalog/catalog_columns.h"
+
 namespace talvo {
 
-// Columns (1-based) where the five name fields start.
-inline constexpr int kNameColumns[5] = {1, 13, 25, 37, 49};
-inline constexpr int kNameWidth = 12;
-inline constexpr int kLongNameWidth = 24;  // a long-name search reads 24 columns from column 49
+inline constexpr int kNameWidth = kNameColumn[0].width;
+inline constexpr int kLongNameWidth = 24;  // a long-name search reads 24 columns from name 5
 
 struct MatchOptions {
     bool longNameSearch = false;  // the window is 24 columns wide
@@ -27,10 +27,6 @@ struct MatchFlags {
     bool exactName1 = false;    // ... and the field is name 1
     bool invalidEntry = false;  // the field begins "NONEXISTENT", "STARS:" or "STAR:"
 };
-
-// The pattern of a typed name: every space removed except one in the last position; letters
-// upper-cased.
-std::string MakePattern(std::string_view typed);
 
 // Compares `pattern` with the name window of `line` starting at `startColumn` (1-based).
 // Returns 0 for no match; otherwise the number of pattern characters matched literally, or 1

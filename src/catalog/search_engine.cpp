@@ -2,26 +2,17 @@
 
 #include <cctype>
 
-#include "app/body_selection.h"
 #include "catalog/catalog_file.h"
-#include "catalog/matches_report.h"
+#include "catalog/matches_format.h"
 #include "engine/coordinates.h"
+#include "engine/solar_system.h"
 #include "engine/text_format.h"
 
 namespace talvo {
 
 namespace {
 
-constexpr int kYieldEveryLines = 100;  // lines between two looks at the Cancel button
-constexpr int kShortNameLength = 12;
-constexpr double kBestOfMinimumAltitude = 20.0;
-
-float LimitOrDefault(const std::string& text, double none) {
-    bool blank = text.find_first_not_of(' ') == std::string::npos;
-    return static_cast<float>(blank ? none : LeadingNumber(text));
-}
-
-bool IsBlank(const std::string& text) { return text.find_first_not_of(' ') == std::string::npos; }
+constexpr int kProgressEveryLines = 100;  // lines between two looks at the Cancel button
 
 std::string PadTo100(const std::string& line) {
     std::string stored = line.substr(0, kLineLength);
@@ -29,13 +20,11 @@ std::string PadTo100(const std::string& line) {
     return stored;
 }
 
+bool IsPlanetLine(const std::string& line) { return !line.empty() && line[0] == '!'; }
+
 }  // namespace
 
-SearchEngine::SearchEngine(SessionState& state, platform::DialogServices& dialogs, MainWindowHooks& mainWindow,
-                           Searching& searching)
-    : state_(state), search_(state.search), dialogs_(dialogs), mainWindow_(mainWindow), searching_(searching) {
-    searching_.Attach(search_);
-}
+SearchEngine::SearchEngine(SessionState& state) : state_(state), search_(state.search) {}
 
 MatchOptions SearchEngine::Options() const {
     MatchOptions options;
@@ -47,9 +36,15 @@ MatchOptions SearchEngine::Options() const {
 
 std::string SearchEngine::MatchesPath() const { return state_.appDir + state_.matchesFileName; }
 
-void SearchEngine::Message(const std::string& text) {
-    lastMessage_ = text;
-    if (!state_.scriptMode) dialogs_.MessageBox(text, platform::MessageButtons::Ok, "TALVO");
+void SearchEngine::CloseFiles() {
+    catalog_.Close();
+    FinishMatchesFile();
+    search_.SearchOpen = false;
+}
+
+void SearchEngine::FinishMatchesFile() {
+    if (!matchesFile_.IsOpen()) return;
+    if (!matchesFile_.Close() && matchesError_.empty()) matchesError_ = matchesFile_.Error();
 }
 
 void SearchEngine::ResetChain() {
@@ -58,154 +53,50 @@ void SearchEngine::ResetChain() {
     search_.MatchCursor = 0;
     search_.MatchRoom = kChainRoomStep;
     search_.MatchLines.clear();
-    search_.catalog.Close();
-    search_.matchesFile.Close();
-    search_.SearchOpen = false;
-    mainWindow_.ResetChainButtons();
+    CloseFiles();
 }
 
-bool SearchEngine::SimpleSearch() {
-    search_.BestOfSearch = false;
-    search_.EitherName = false;
-    SearchRequest request;
-    request.minimumAltitude = "-90";
-    request.maximumAltitude = "90";
-    return StartSearch(request);
-}
-
-bool SearchEngine::BestOfTheSky() {
-    search_.BestOfSearch = true;
-    search_.EitherName = true;
-    SearchRequest request;
-    request.name = "*&^";
-    request.secondName = "*^^";
-    request.minimumAltitude = "20";
-    request.maximumAltitude = "90";
-    bool found = StartSearch(request);
-    if (!found && !search_.CancelRequested && search_.MatchCount == 0) {
-        Message("Object not found in " + state_.catalogFileName);
-    }
-    return found;
-}
-
-bool SearchEngine::StartSearch(const SearchRequest& request) {
-    search_.CancelRequested = false;
-    search_.InvalidCount = 0;
-    search_.MinimumAltitude = static_cast<float>(kNoMinimumAltitude);
-    search_.FaintestMagnitude = static_cast<float>(kNoMagnitudeLimit);
-
-    std::string prompt = "Name of Object to Search for In Current Catalog " + state_.catalogFileName + " Up to " +
-                         std::to_string(kShortNameLength) + " Chars";
-    if (UpperCase(state_.catalogFileName) == "FULL.TLV") {
-        prompt += std::string(kBreak) +
-                  " (Example: M31, crab, Mizar, Virgo, galaxy, NGC 7009, Gam Per, IC 434, 61 Cyg, HR 2491, "
-                  "Alp* Lib, etc.)";
-    }
-    if (state_.longNameCatalog) {
-        prompt += std::string(kBreak) + "Can be up to 16 chars ( > 8 is a Long Name)." + kBreak +
-                  "Double-wildcard (**) forces search as Long Name";
-    }
-
-    std::string typed = request.name;
-    bool magnitudeGiven = false;
-    if (!typed.empty()) {
-        search_.SecondPattern = MakePattern(request.secondName);
-        search_.MinimumAltitude = LimitOrDefault(request.minimumAltitude, kNoMinimumAltitude);
-        search_.MaximumAltitude = LimitOrDefault(request.maximumAltitude, kNoMaximumAltitude);
-        search_.FaintestMagnitude = LimitOrDefault(request.faintestMagnitude, kNoMagnitudeLimit);
-        magnitudeGiven = !IsBlank(request.faintestMagnitude);
-    } else {
-        search_.SecondPattern.clear();
-        std::optional<std::string> answer = dialogs_.InputBox(prompt, "Search for Object in Catalog", search_.Pattern);
-        if (!answer || answer->empty()) return false;
-        typed = *answer;
-    }
-
-    // A search that finds nothing, or is cancelled, leaves the object shown before it.
+SearchOutcome SearchEngine::Start(const SearchRequest& request) {
     const CurrentObject previous = state_.object;
-    search_.catalog.Close();
-    search_.LongNameSearch = false;
-    search_.SearchOpen = false;
-    state_.object.name1.clear();
-    ResetChain();
-    state_.object.planetIndex = -1;
-    mainWindow_.ClearBodySelection();
-
-    const bool longName = typed.find("**") != std::string::npos || typed.size() > kShortNameLength;
-    if (request.detailed) {
-        if (longName) {
-            search_.LongNameSearch = true;
-        } else {
-            std::optional<std::string> second =
-                dialogs_.InputBox("Second Name to Search for, if any ", "Second Name?", search_.LastSecondPattern);
-            if (second && !second->empty()) {
-                search_.SecondPattern = MakePattern(*second);
-                search_.LastSecondPattern = *second;
-            }
-        }
-        const std::string altitudePrompt = "Specify Minimum Altitude in Degrees (0 to 89 ) or click 'CANCEL' to ignore";
-        for (std::optional<std::string> answer = dialogs_.InputBox(altitudePrompt, "Set Minimum Altitude", "");
-             answer && !answer->empty();
-             answer = dialogs_.InputBox(altitudePrompt, "Set Minimum Altitude", "")) {
-            double value = LeadingNumber(*answer);
-            if (value >= 0.0 && value <= 89.0) {
-                search_.MinimumAltitude = static_cast<float>(value);
-                break;
-            }
-        }
-        const std::string magnitudePrompt = "Specify Faintest Magnitude (0 to 19 ) or click 'CANCEL' to ignore";
-        const double limit = state_.scope.defaultMagnitudeLimit;
-        const std::string defaultText = limit < 90.0 ? StrNumber(limit).substr(1) : "";
-        for (std::optional<std::string> answer = dialogs_.InputBox(magnitudePrompt, "Set Faintest Magnitude", defaultText);
-             answer && !answer->empty();
-             answer = dialogs_.InputBox(magnitudePrompt, "Set Faintest Magnitude", defaultText)) {
-            double value = LeadingNumber(*answer);
-            if (value >= 0.0 && value < 30.0) {
-                search_.FaintestMagnitude = static_cast<float>(value);
-                break;
-            }
-        }
-    } else {
-        if (!magnitudeGiven && state_.scope.defaultMagnitudeLimit < 90.0) {
-            search_.FaintestMagnitude = static_cast<float>(state_.scope.defaultMagnitudeLimit);
-        }
-        if (longName && state_.longNameCatalog) search_.LongNameSearch = true;
-    }
-
-    search_.Pattern = MakePattern(typed);
-    if (!state_.longNameCatalog) search_.LongNameSearch = false;
-
-    bool found = RunSearchInWindow();
-    if (!found && search_.MatchCount == 0) {
+    CloseFiles();
+    BeginSearch(state_, request);
+    const SearchOutcome outcome = Run();
+    if (outcome != SearchOutcome::Found && search_.MatchCount == 0) {
         state_.object = previous;
         state_.riseSetValid = false;
-        mainWindow_.Redisplay();
     }
-    return found;
+    return outcome;
+}
+
+bool SearchEngine::OpenCatalog() {
+    if (catalog_.Open(CatalogPath(state_.catalogFolder, state_.catalogFileName))) return true;
+    search_.SearchOpen = false;
+    lastMessage_ = "CANNOT OPEN CATALOG " + state_.catalogFileName;
+    return false;
 }
 
 bool SearchEngine::OpenScan() {
-    search_.catalog.Open(CatalogPath(state_.catalogFolder, state_.catalogFileName));
+    if (!OpenCatalog()) return false;
     search_.SearchOpen = true;
-    search_.matchesFile.Open(MatchesPath());
+    matchesError_.clear();
+    if (!matchesFile_.Open(MatchesPath())) matchesError_ = matchesFile_.Error();
     search_.LinesRead = 0;
     search_.nameMatchedThisScan = false;
-    WriteMatchesEntry(state_, search_.MatchCursor);
+    WriteMatchesEntry(state_, search_.MatchCursor, matchesFile_);
     CurrentObject& object = state_.object;
     object.name2 = object.name3 = object.name4 = object.name5 = std::string(kShortNameLength, ' ');
-    return search_.catalog.IsOpen();
+    return true;
 }
 
 bool SearchEngine::Scan() {
     const std::string pattern = UpperCase(search_.Pattern);  // the same for every line of the pass
     while (!search_.EndOfCatalog) {
         ++search_.LinesRead;
-        if (search_.LinesRead % kYieldEveryLines == 0 && !state_.object.transientCatalog) {
-            searching_.Update(search_, state_.catalogFileName);
-            dialogs_.DoEvents();
+        if (search_.LinesRead % kProgressEveryLines == 0 && !state_.object.transientCatalog && onProgress) {
+            onProgress();
         }
         if (search_.CancelRequested) {
-            search_.catalog.Close();
+            catalog_.Close();
             search_.SearchOpen = false;
             return false;
         }
@@ -218,46 +109,36 @@ bool SearchEngine::Scan() {
     return false;
 }
 
-bool SearchEngine::RunSearch() {
+SearchOutcome SearchEngine::Run() {
     search_.EndOfCatalog = false;
-    if (!search_.SearchOpen) OpenScan();
-    if (Scan()) return true;
+    if (!search_.SearchOpen && !OpenScan()) return SearchOutcome::CatalogUnreadable;
+    if (Scan()) return SearchOutcome::Found;
     if (search_.CancelRequested) return CancelledScan();
 
-    search_.catalog.Close();
+    catalog_.Close();
     if (search_.EitherName && !search_.SecondPattern.empty()) {
         search_.EitherName = false;
         search_.EndOfCatalog = false;
         search_.Pattern = search_.SecondPattern;
         search_.SecondPattern.clear();
-        search_.catalog.Open(CatalogPath(state_.catalogFolder, state_.catalogFileName));
-        if (Scan()) return true;
+        if (!OpenCatalog()) return SearchOutcome::CatalogUnreadable;
+        if (Scan()) return SearchOutcome::Found;
         if (search_.CancelRequested) return CancelledScan();
-        search_.catalog.Close();
+        catalog_.Close();
     }
 
     search_.SearchOpen = false;
-    if (search_.MatchCount > 0) {
-        // Lines that matched by name but were not observable were parsed on the way: the match
-        // the observer was looking at becomes current again.
-        ParseStored(search_.MatchCursor);
-        mainWindow_.Redisplay();
-    }
+    // Lines that matched by name but were not observable were parsed on the way: the match the
+    // observer was looking at becomes current again.
+    if (search_.MatchCount > 0) static_cast<void>(ParseStored(search_.MatchCursor));
     lastMessage_ = ClosingMessage();
-    if (!state_.scriptMode && !search_.SavingMatches && !search_.EitherName) {
-        dialogs_.MessageBox(lastMessage_, platform::MessageButtons::Ok, "TALVO");
-    }
-    search_.matchesFile.Close();
-    mainWindow_.MatchesExhausted("View Matches", search_.MatchCount);
-    return false;
+    FinishMatchesFile();
+    return SearchOutcome::Exhausted;
 }
 
-bool SearchEngine::CancelledScan() {
-    if (search_.MatchCount > 0) {
-        ParseStored(search_.MatchCursor);
-        mainWindow_.Redisplay();
-    }
-    return false;
+SearchOutcome SearchEngine::CancelledScan() {
+    if (search_.MatchCount > 0) static_cast<void>(ParseStored(search_.MatchCursor));
+    return SearchOutcome::Cancelled;
 }
 
 std::string SearchEngine::ClosingMessage() const {
@@ -269,7 +150,8 @@ std::string SearchEngine::ClosingMessage() const {
     } else if (search_.Pattern.size() > kShortNameLength) {
         text = "No More Matches for " + search_.Pattern + " " + " found in Catalog " + file;
     } else {
-        text = "No More Matches for " + search_.Pattern + " " + search_.SecondPattern + " found in Catalog " + file;
+        text = "No More Matches for " + search_.Pattern + " " + search_.SecondPattern + " found in Catalog " +
+               file;
     }
     if (search_.MinimumAltitude != static_cast<float>(kNoMinimumAltitude)) {
         text += std::string(kBreak) + "Above " + StrSingle(search_.MinimumAltitude) + " Degrees";
@@ -288,36 +170,38 @@ std::string SearchEngine::ClosingMessage() const {
 
 bool SearchEngine::NameMatches(const std::string& line, const std::string& pattern) {
     const MatchOptions options = Options();
-    if (MatchName(line, 49, pattern, options, search_.flags) != 0) return true;
+    // Name 5 first: a long name starts there.
+    if (MatchName(line, kNameColumn[4].first, pattern, options, flags_) != 0) return true;
     if (search_.LongNameSearch) return false;
-    for (int column : {37, 25, 13, 1}) {
-        if (MatchName(line, column, pattern, options, search_.flags) != 0) return true;
+    for (int field = 3; field >= 0; --field) {
+        if (MatchName(line, kNameColumn[field].first, pattern, options, flags_) != 0) return true;
     }
     return false;
 }
 
 bool SearchEngine::ReadAndTest(const std::string& pattern) {
     search_.EndOfCatalog = false;
-    if (!search_.catalog.ReadNextEntry(line_)) {
+    if (!catalog_.ReadNextEntry(line_)) {
         search_.EndOfCatalog = true;
         if (search_.InvalidCount > 0) {
             for (const std::string& trailer : InvalidEntriesTrailer(search_.InvalidCount)) {
-                search_.matchesFile.WriteLine(trailer);
+                matchesFile_.WriteLine(trailer);
             }
         }
         return false;
     }
-    search_.flags = MatchFlags{};
+    flags_ = MatchFlags{};
     if (!NameMatches(line_, pattern)) return false;
     search_.nameMatchedThisScan = true;
 
-    if (!line_.empty() && line_[0] == '!') {
+    if (IsPlanetLine(line_)) {
         if (!search_.BestOfSearch || !ParsePlanetLine(state_, line_)) return false;
-    } else {
-        ParseEntry(state_, line_);
+    } else if (!ParseEntry(state_, line_)) {
+        ++search_.InvalidCount;  // a position outside the sky
+        return false;
     }
     bool match = IsObservable(line_);
-    if (match && !search_.flags.exactName1 && search_.flags.invalidEntry) {
+    if (match && !flags_.exactName1 && flags_.invalidEntry) {
         ++search_.InvalidCount;
         match = false;
     }
@@ -330,16 +214,16 @@ void SearchEngine::StoreMatch(const std::string& line) {
     search_.MatchLines.push_back(PadTo100(line));
     search_.MatchCursor = search_.MatchCount;
     ++search_.MatchCount;
-    WriteMatchesEntry(state_, search_.MatchCursor + 1);
+    WriteMatchesEntry(state_, search_.MatchCursor + 1, matchesFile_);
 }
 
 bool SearchEngine::IsObservable(const std::string& line) {
     if (!search_.SecondPattern.empty() && !search_.LongNameSearch && !search_.EitherName) {
-        MatchOptions options = Options();
-        std::string second = UpperCase(search_.SecondPattern);
+        const MatchOptions options = Options();
+        const std::string second = UpperCase(search_.SecondPattern);
         bool any = false;
-        for (int column : kNameColumns) {
-            if (MatchName(line, column, second, options, search_.flags) != 0) {
+        for (const CatalogColumn& name : kNameColumn) {
+            if (MatchName(line, name.first, second, options, flags_) != 0) {
                 any = true;
                 break;
             }
@@ -349,13 +233,12 @@ bool SearchEngine::IsObservable(const std::string& line) {
 
     CurrentObject& object = state_.object;
     double minimumAltitude = search_.MinimumAltitude;
-    const bool planetLine = !line.empty() && line[0] == '!';
 
     // The altitude is that of the parsed entry now (refraction included).
-    double altitude = CalcAltAz(object, state_.site.latitude, state_.clock.localSiderealTime);
-    if (planetLine) {
-        minimumAltitude = LeadingNumber(Columns(line, 13, 2));
-        if (BodyDiameterArcsec(object) < LeadingNumber(Columns(line, 25, 2))) return false;
+    const double altitude = CalcAltAz(object, state_.site.latitude, state_.clock.localSiderealTime);
+    if (IsPlanetLine(line)) {
+        minimumAltitude = LeadingNumber(Columns(line, kPlanetAltitudeColumn));
+        if (BodyDiameterArcsec(object) < LeadingNumber(Columns(line, kPlanetSizeColumn))) return false;
     } else if (search_.BestOfSearch && object.transitAltitude > 2.0 && object.transitAltitude < 40.0) {
         // Low objects are offered once they are half as high as they will ever be.
         minimumAltitude = object.transitAltitude / 2.0;
@@ -365,53 +248,41 @@ bool SearchEngine::IsObservable(const std::string& line) {
         if (minimumAltitude >= 0.0 && altitude < minimumAltitude) return false;
         if (search_.MaximumAltitude < kNoMaximumAltitude && altitude > search_.MaximumAltitude) return false;
     }
-    if (LeadingNumber(object.magnitudeText) > search_.FaintestMagnitude && !search_.flags.exactName1) return false;
+    if (LeadingNumber(object.magnitudeText) > search_.FaintestMagnitude && !flags_.exactName1) return false;
 
     object.notInCatalog = false;
-    object.transientPosition = line.size() >= 88 && std::toupper(static_cast<unsigned char>(line[87])) == 'T';
+    const std::size_t flagIndex = static_cast<std::size_t>(kFlagColumn - 1);
+    object.transientPosition =
+        line.size() > flagIndex && std::toupper(static_cast<unsigned char>(line[flagIndex])) == 'T';
     return true;
 }
 
-void SearchEngine::ParseStored(int index) {
+bool SearchEngine::ParseStored(int index) {
     const std::string& line = search_.MatchLines[static_cast<std::size_t>(index)];
-    if (!line.empty() && line[0] == '!') {
-        ParsePlanetLine(state_, line);
-    } else {
-        ParseEntry(state_, line);
-    }
+    const bool parsed = IsPlanetLine(line) ? ParsePlanetLine(state_, line) : ParseEntry(state_, line);
     state_.object.notInCatalog = false;
     state_.riseSetValid = false;
+    return parsed;
 }
 
-bool SearchEngine::NextMatch() {
+SearchOutcome SearchEngine::Next() {
     search_.CancelRequested = false;
     if (search_.MatchCount - search_.MatchCursor > 1) {
         ++search_.MatchCursor;
-        search_.flags = MatchFlags{};
-        ParseStored(search_.MatchCursor);
-        return IsObservable(search_.MatchLines[static_cast<std::size_t>(search_.MatchCursor)]);
+        flags_ = MatchFlags{};
+        static_cast<void>(ParseStored(search_.MatchCursor));
+        // A stored match is shown again whether or not it still passes the limits.
+        static_cast<void>(IsObservable(search_.MatchLines[static_cast<std::size_t>(search_.MatchCursor)]));
+        return SearchOutcome::Found;
     }
-    return RunSearchInWindow();
+    return Run();
 }
 
-bool SearchEngine::RunSearchInWindow() {
-    // A transient catalog is searched for the moment's entry too quickly to need the window.
-    const bool showWindow = !state_.object.transientCatalog;
-    if (showWindow) {
-        searching_.Show(state_.backColor, state_.textColor);
-        searching_.Update(search_, state_.catalogFileName);
-    }
-    bool found = RunSearch();
-    if (showWindow) searching_.Hide();
-    return found;
-}
-
-bool SearchEngine::PreviousMatch() {
+bool SearchEngine::Previous() {
     if (search_.MatchCursor <= 0) return false;
     search_.CancelRequested = false;
-    ParseStored(search_.MatchCursor - 1);
+    static_cast<void>(ParseStored(search_.MatchCursor - 1));
     --search_.MatchCursor;
-    mainWindow_.Redisplay();
     return true;
 }
 

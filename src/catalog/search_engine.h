@@ -2,86 +2,88 @@
 // current object and keeps it in the match chain; "Next" and "Previous" walk the chain.
 //
 // The catalog is read line by line and stays open between matches, so "Next" goes on from the
-// line after the last match. The name test runs before any parsing or astronomy.
+// line after the last match. The name test runs before any parsing or astronomy. The engine
+// asks nothing and shows nothing: it reports an outcome, and the window (or the terminal, or a
+// script) tells the observer.
 #pragma once
 
-#include <optional>
+#include <functional>
 #include <string>
 
-#include "app/session_state.h"
-#include "catalog/main_window_hooks.h"
-#include "catalog/searching_window.h"
-#include "platform/dialog_services.h"
+#include "catalog/catalog_reader.h"
+#include "catalog/matches_writer.h"
+#include "catalog/name_matcher.h"
+#include "session/search_request.h"
+#include "session/session_state.h"
 
 namespace talvo {
 
-// The limits of a search as typed (any of them empty).
-struct SearchRequest {
-    std::string name;
-    std::string secondName;
-    std::string minimumAltitude;
-    std::string maximumAltitude;
-    std::string faintestMagnitude;
-    bool detailed = false;  // the detailed search asks for the second name and the limits
+enum class SearchOutcome {
+    Found,              // a new match is the current object
+    Exhausted,          // the scan reached the end of the catalog; LastMessage() says so
+    Cancelled,          // the observer cancelled the scan
+    CatalogUnreadable,  // the catalog could not be opened; LastMessage() says so
 };
 
 class SearchEngine {
 public:
-    SearchEngine(SessionState& state, platform::DialogServices& dialogs, MainWindowHooks& mainWindow,
-                 Searching& searching);
+    explicit SearchEngine(SessionState& state);
 
-    // "/ Simple Search": asks for a name and searches without limits.
-    bool SimpleSearch();
+    // Called every 100 lines of a scan (not for a transient catalog), so that a window can show
+    // the progress and take a press of Cancel (which sets search.CancelRequested).
+    std::function<void()> onProgress;
 
-    // "b Best of the Sky": the "&^" objects, then the "^^" objects, from 20 degrees up.
-    bool BestOfTheSky();
+    // Begins the request as a new search and runs it to the first match. A search that ends
+    // without a match leaves the object that was shown before it.
+    [[nodiscard]] SearchOutcome Start(const SearchRequest& request);
 
-    // Starts a new search; with an empty name it asks for one. True when an object was found.
-    bool StartSearch(const SearchRequest& request);
-
-    // Runs or continues the scan with the current pattern; true when a new match became current.
-    bool RunSearch();
+    // Runs or continues the scan with the current pattern.
+    [[nodiscard]] SearchOutcome Run();
 
     // The next match: a stored one, or the next one read from the catalog.
-    bool NextMatch();
+    [[nodiscard]] SearchOutcome Next();
 
     // The previous stored match; false when the first is current.
-    bool PreviousMatch();
+    [[nodiscard]] bool Previous();
 
     // Empties the chain and closes the catalog and the matches file.
     void ResetChain();
 
-    // The closing message of the last exhausted scan (also when it was not shown).
+    // Closes the catalog and the matches file (before the catalog is changed or written).
+    void CloseFiles();
+
+    // The closing message of the last scan that ended without a new match.
     const std::string& LastMessage() const { return lastMessage_; }
 
-    // The matches file's path.
+    // The matches file's path, and why it could not be written (empty when it was).
     std::string MatchesPath() const;
+    const std::string& MatchesError() const { return matchesError_; }
 
     // The line break of the closing messages: line feed, then carriage return.
     static constexpr const char* kBreak = "\n\r";
 
 private:
-    // One line of the scan, compared with the upper-cased pattern of the pass.
-    bool RunSearchInWindow();
     bool ReadAndTest(const std::string& pattern);
-    void ParseStored(int index);
-    bool CancelledScan();
+    bool ParseStored(int index);
+    SearchOutcome CancelledScan();
     bool NameMatches(const std::string& line, const std::string& pattern);
     bool IsObservable(const std::string& line);
     bool Scan();
     void StoreMatch(const std::string& line);
     std::string ClosingMessage() const;
+    bool OpenCatalog();
     bool OpenScan();
-    void Message(const std::string& text);
+    void FinishMatchesFile();
     MatchOptions Options() const;
 
     SessionState& state_;
     SearchState& search_;
-    platform::DialogServices& dialogs_;
-    MainWindowHooks& mainWindow_;
-    Searching& searching_;
+    CatalogReader catalog_;    // open while search_.SearchOpen
+    MatchesFile matchesFile_;  // open during a scan
+    MatchFlags flags_;         // of the last line tested
     std::string line_;
     std::string lastMessage_;
+    std::string matchesError_;
 };
 
 }  // namespace talvo

@@ -11,7 +11,7 @@ std::string ClockState::hourText() const { return TwoDigits(hour); }
 std::string ClockState::minuteText() const { return TwoDigits(minute); }
 std::string ClockState::secondText() const { return TwoDigits(second); }
 
-void ClockState::SetMoment(const platform::LocalDateTime& moment) {
+void ClockState::SetMoment(const LocalDateTime& moment) {
     year = moment.year;
     month = moment.month;
     day = moment.day;

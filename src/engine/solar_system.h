@@ -6,6 +6,8 @@
 // 1975 (days counted from 1975 January 0.0 UT). Angles are in degrees unless a name says radians.
 #pragma once
 
+#include <array>
+
 #include "engine/clock_state.h"
 #include "engine/current_object.h"
 
@@ -16,6 +18,25 @@ namespace talvo {
 inline constexpr int kSun = 0;
 inline constexpr int kMoon = 3;
 inline constexpr int kPluto = 9;
+
+// Apparent diameter at 1 AU, arc-seconds, by list row (the Moon's comes from its distance).
+inline constexpr std::array<double, 10> kDiameterAt1AU = {1919.26, 6.72,   16.68, 0.0,   9.36,
+                                                          196.88,  165.46, 70.04, 67.00, 3.28};
+
+// True when the object is one of the solar-system list's bodies (planetIndex 0-9).
+inline bool IsSolarSystemBody(const CurrentObject& object) {
+    return object.planetIndex >= kSun && object.planetIndex <= kPluto;
+}
+
+// The apparent diameter of the current body in arc-seconds (0 for other objects): the Moon's
+// from its diameter in arc-minutes, the others' from their distance in AU.
+inline double BodyDiameterArcsec(const CurrentObject& object) {
+    if (!IsSolarSystemBody(object)) return 0.0;
+    if (object.planetIndex == kMoon) return object.moonDiameter * 60.0;
+    return object.distanceAU > 0.0
+               ? kDiameterAt1AU[static_cast<std::size_t>(object.planetIndex)] / object.distanceAU
+               : 0.0;
+}
 
 // The Sun's true ecliptic longitude (0 <= longitude < 360) and mean anomaly, degrees.
 struct SunLongitude {

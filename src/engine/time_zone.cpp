@@ -13,27 +13,24 @@ struct ZoneNames {
 };
 
 constexpr ZoneNames kZoneNames[] = {
-    {-10, "AED", "AES"}, {-9, "ACD", "ACS"}, {-8, "AWD", "AWS"}, {-3, "MSD", "MSK"},
-    {-2, "EES", "EET"},  {-1, "CES", "CET"}, {0, "BST", "GMT"},  {4, "ADT", "AST"},
-    {5, "EDT", "EST"},   {6, "CDT", "CST"},  {7, "MDT", "MST"},  {8, "PDT", "PST"},
-    {9, "AKD", "AKS"},   {10, "HDT", "HST"},
+    {-10, "AED", "AES"}, {-9, "ACD", "ACS"}, {-8, "AWD", "AWS"}, {-3, "MSD", "MSK"}, {-2, "EES", "EET"},
+    {-1, "CES", "CET"},  {0, "BST", "GMT"},  {4, "ADT", "AST"},  {5, "EDT", "EST"},  {6, "CDT", "CST"},
+    {7, "MDT", "MST"},   {8, "PDT", "PST"},  {9, "AKD", "AKS"},  {10, "HDT", "HST"},
 };
 
 }  // namespace
 
-float GetUtcOffset(ObserverSite& site, const platform::TimeZone& zone) {
-    platform::ZoneInformation info = zone.Query();
-    if (info.state == platform::ZoneInformation::Invalid) info.state = platform::ZoneInformation::Standard;
-    long extra = info.state == platform::ZoneInformation::Daylight ? info.daylightBias : info.standardBias;
+float GetUtcOffset(ObserverSite& site, const ZoneInformation& zone) {
+    ZoneInformation info = zone;
+    if (info.state == ZoneInformation::Invalid) info.state = ZoneInformation::Standard;
+    long extra = info.state == ZoneInformation::Daylight ? info.daylightBias : info.standardBias;
     site.standardOffsetHours = static_cast<float>(info.bias) / 60.0f;
     return static_cast<float>(info.bias + extra) / 60.0f;
 }
 
-bool IsDaylightTime(const platform::TimeZone& zone) {
-    return zone.Query().state == platform::ZoneInformation::Daylight;
-}
+bool IsDaylightTime(const ZoneInformation& zone) { return zone.state == ZoneInformation::Daylight; }
 
-void GetZoneName(ClockState& clock, const ObserverSite& site, const platform::TimeZone& zone) {
+void GetZoneName(ClockState& clock, const ObserverSite& site, const ZoneInformation& zone) {
     int k = static_cast<int>(std::floor(site.standardOffsetHours));
     bool daylight = IsDaylightTime(zone) && !site.noDaylightSaving;
     const char* letters = "UNK";

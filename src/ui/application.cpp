@@ -5,10 +5,10 @@
 namespace talvo::ui {
 
 Application::Application(const platform::Clock* clock, const platform::TimeZone* zone,
-                         platform::DialogServices* dialogs) {
+                         DialogServices* dialogs) {
     const platform::Clock& useClock = clock ? *clock : systemClock_;
     const platform::TimeZone& useZone = zone ? *zone : systemZone_;
-    platform::DialogServices& useDialogs = dialogs ? *dialogs : qtDialogs_;
+    DialogServices& useDialogs = dialogs ? *dialogs : qtDialogs_;
     StartSession(state_, useZone);
     form_ = std::make_unique<Form1>(state_, useClock, useZone, useDialogs);
     view_ = std::make_unique<Form1View>(*form_);

@@ -3,10 +3,10 @@
 
 #include <memory>
 
-#include "app/form1.h"
-#include "app/session_state.h"
+#include "forms/form1.h"
+#include "session/session_state.h"
 #include "platform/clock.h"
-#include "platform/dialog_services.h"
+#include "forms/dialog_services.h"
 #include "platform/time_zone.h"
 #include "ui/form1_view.h"
 #include "ui/qt_dialogs.h"
@@ -17,7 +17,7 @@ class Application {
 public:
     // The system's clock, zone and Qt's dialogs by default; tests pass their own.
     Application(const platform::Clock* clock = nullptr, const platform::TimeZone* zone = nullptr,
-                platform::DialogServices* dialogs = nullptr);
+                DialogServices* dialogs = nullptr);
 
     // Opens the main window at a size with room for every field.
     void Show();

@@ -6,7 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "catalog/catalog_select.h"
+#include "forms/catalog_select.h"
 
 namespace talvo::ui {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "app/control.h"
+#include "forms/control.h"
 
 namespace talvo::ui {
 

@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
-#include "scope/data_entry.h"
+#include "forms/data_entry.h"
 
 namespace talvo::ui {
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/form1.h"
+#include "forms/form1.h"
 
 class QCheckBox;
 

@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QWidget>
 
-#include "app/help_form.h"
+#include "forms/help_form.h"
 
 namespace talvo::ui {
 

@@ -10,10 +10,8 @@
 
 namespace talvo::ui {
 
-platform::MessageAnswer QtDialogs::MessageBox(const std::string& text, platform::MessageButtons buttons,
+MessageAnswer QtDialogs::MessageBox(const std::string& text, MessageButtons buttons,
                                               const std::string& title) {
-    using platform::MessageAnswer;
-    using platform::MessageButtons;
     QMessageBox::StandardButtons shown = QMessageBox::Ok;
     if (buttons == MessageButtons::OkCancel) shown = QMessageBox::Ok | QMessageBox::Cancel;
     if (buttons == MessageButtons::YesNo) shown = QMessageBox::Yes | QMessageBox::No;

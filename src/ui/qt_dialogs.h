@@ -3,17 +3,17 @@
 
 #include <QWidget>
 
-#include "platform/dialog_services.h"
+#include "forms/dialog_services.h"
 
 namespace talvo::ui {
 
-class QtDialogs final : public platform::DialogServices {
+class QtDialogs final : public DialogServices {
 public:
     // Dialogs are centred on `parent` (may be null until the main window exists).
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void SetParent(QWidget* parent) { parent_ = parent; }
 
-    platform::MessageAnswer MessageBox(const std::string& text, platform::MessageButtons buttons,
+    MessageAnswer MessageBox(const std::string& text, MessageButtons buttons,
                                        const std::string& title) override;
     std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "catalog/searching_window.h"
+#include "forms/searching.h"
 
 namespace talvo::ui {
 

@@ -20,8 +20,8 @@ TEST(StartSession, DirectoriesZoneAndDateOrder) {
     fs::create_directories(dir);
     {
         testing::ScopedEnv talvoDir("TALVO_DIR", dir.string());
-        platform::ZoneInformation info;
-        info.state = platform::ZoneInformation::Daylight;
+        ZoneInformation info;
+        info.state = ZoneInformation::Daylight;
         info.bias = 300;
         info.daylightBias = -60;
         SessionState state;

@@ -47,7 +47,7 @@ TEST_F(CatalogFileTest, TheFlagOfTheFirstLineSetsModesAndContents) {
     auto flagged = [&](char flag) {
         testing::WriteCatalog(dir.File("f.tlv"),
                               {CatalogLine({"X"}, 0, 0, {}, 2000, flag), CatalogLine({"Y"})});
-        EXPECT_FALSE(ReadCatalogFlag(state, "f.tlv", dir.path()).empty());
+        EXPECT_TRUE(ReadCatalogFlag(state, "f.tlv", dir.path()));
         EXPECT_EQ(state.catalogFlag, flag);
         return state.contents;
     };
@@ -66,7 +66,7 @@ TEST_F(CatalogFileTest, TheFlagOfTheFirstLineSetsModesAndContents) {
 }
 
 TEST_F(CatalogFileTest, ParsingALine) {
-    ParseEntry(state, CatalogLine({"M42       &^", "NGC 1976"}, 5.5883, -5.3911, 4.0));
+    ASSERT_TRUE(ParseEntry(state, CatalogLine({"M42       &^", "NGC 1976"}, 5.5883, -5.3911, 4.0)));
     const CurrentObject& object = state.object;
     // The Best-of marker is not shown.
     EXPECT_EQ(object.name1 + "|" + object.name2 + "|" + object.magnitudeText,
@@ -74,15 +74,28 @@ TEST_F(CatalogFileTest, ParsingALine) {
     EXPECT_NEAR(RightAscensionHours(object), 5.5883, 1e-9);
     EXPECT_NEAR(object.transitAltitude, 90.0 - 45.8911, 1e-9);
 
-    ParseEntry(state, CatalogLine({"Small"}, 1.0, -0.5, {}, 0));
+    ASSERT_TRUE(ParseEntry(state, CatalogLine({"Small"}, 1.0, -0.5, {}, 0)));
     EXPECT_EQ(object.decSign, -1);
     EXPECT_NEAR(DeclinationDegrees(object), -0.5, 1e-9);
     EXPECT_EQ(object.epoch, 2000.0);
 
-    ParseEntry(state, "M31");  // a short line: the missing fields are blank and read as 0
+    ASSERT_TRUE(ParseEntry(state, "M31"));  // a short line: the missing fields are blank and read as 0
     EXPECT_EQ(object.name1 + "|" + object.name2 + "|" + object.magnitudeText, "M31||");
     EXPECT_TRUE(RightAscensionHours(object) == 0.0 && DeclinationDegrees(object) == 0.0 &&
                 object.epoch == 2000.0);
+
+    // A position outside the sky is no position: the line is refused and the object kept.
+    std::string farSouth = CatalogLine({"Bad"}, 1.0, 0.0);
+    for (const char* declination : {"999999   ", "2000     ", "-90.5    "}) {
+        farSouth.replace(69, 9, declination);
+        EXPECT_FALSE(ParseEntry(state, farSouth)) << declination;
+    }
+    std::string farEast = CatalogLine({"Bad"}, 1.0, 0.0);
+    for (const char* ra : {"24.0     ", "-0.1     ", "100000   "}) {
+        farEast.replace(60, 9, ra);
+        EXPECT_FALSE(ParseEntry(state, farEast)) << ra;
+    }
+    EXPECT_EQ(object.name1, "M31");
 }
 
 TEST_F(CatalogFileTest, AppendedLinesHaveTheCatalogLayout) {
@@ -169,14 +182,14 @@ TEST_F(CatalogFileTest, PositionsSurviveTheCatalog) {
     std::string line;
     for (const auto& [ra, dec] : positions) {
         ASSERT_TRUE(reader.ReadNextEntry(line));
-        ParseEntry(state, line);
+        ASSERT_TRUE(ParseEntry(state, line));
         EXPECT_NEAR(RightAscensionHours(state.object), ra, 1e-4);
         EXPECT_NEAR(DeclinationDegrees(state.object), dec, 1e-4);
     }
     ASSERT_TRUE(reader.ReadNextEntry(line));
     EXPECT_EQ(Columns(line, 61, 18), "11.9573  00.2783  ");  // Newcomb's rates: 46.106" and 20.040" a year
     EXPECT_EQ(Columns(line, 97, 4), "1950");
-    ParseEntry(state, line);
+    ASSERT_TRUE(ParseEntry(state, line));
     EXPECT_NEAR(RightAscensionHours(state.object), 12.0, 1e-4);
     EXPECT_NEAR(DeclinationDegrees(state.object), 0.0, 1e-4);
 }
@@ -207,7 +220,7 @@ TEST_F(CatalogReadingTest, OddLinesDoNotStopASearch) {
     std::string bytes = std::string(5 << 20, 'A');  // 5 MB, and no line end at all
     UseCatalog({});
     testing::WriteFile(dir.File("cat.tlv"), bytes);
-    EXPECT_FALSE(ReadCatalogFlag(state, "cat.tlv", dir.path()).empty());
+    EXPECT_TRUE(ReadCatalogFlag(state, "cat.tlv", dir.path()));
     EXPECT_FALSE(Find("ZZZ"));
     EXPECT_EQ(engine.LastMessage(), "Object ZZZ  Not Found in Catalog cat.tlv");
 
@@ -223,16 +236,39 @@ TEST_F(CatalogReadingTest, OddLinesDoNotStopASearch) {
     EXPECT_EQ(state.search.MatchLines[0], "M31" + std::string(97, ' '));
 }
 
-TEST_F(CatalogReadingTest, CatalogsThatCannotBeOpened) {
+// An empty catalog, or one whose first line is blank, is readable: it simply holds nothing, or
+// holds entries under no flag.
+TEST_F(CatalogReadingTest, EmptyCatalogsAndBlankFirstLinesAreReadable) {
     testing::WriteFile(dir.File("empty.tlv"), "");
+    testing::WriteFile(dir.File("blank.tlv"), "\r\n" + High({"M31"}) + "\r\n");
+    state.catalogFlag = 'F';
+    ASSERT_TRUE(ReadCatalogFlag(state, "blank.tlv", dir.path()));
+    EXPECT_EQ(state.catalogFlag, ' ');
+    EXPECT_FALSE(state.contents.full);
+    state.catalogFolder = dir.path();
+    state.catalogFileName = "blank.tlv";
+    EXPECT_TRUE(Find("M31"));
+
+    ASSERT_TRUE(ReadCatalogFlag(state, "empty.tlv", dir.path()));
+    state.catalogFileName = "empty.tlv";
+    EXPECT_FALSE(Find("M31"));
+    EXPECT_EQ(dialogs.messages.back().text, "Object M31  Not Found in Catalog empty.tlv");
+}
+
+// A missing catalog, or a folder, is never reported as a search that found nothing.
+TEST_F(CatalogReadingTest, CatalogsThatCannotBeOpenedSaySo) {
     std::filesystem::create_directory(dir.File("folder.tlv"));
-    for (const char* name : {"empty.tlv", "missing.tlv", "folder.tlv"}) {
-        EXPECT_EQ(ReadCatalogFlag(state, name, dir.path()), "") << name;
-        // A search behaves as in an empty catalog.
+    for (const char* name : {"missing.tlv", "folder.tlv"}) {
+        state.catalogFlag = 'F';
+        EXPECT_FALSE(ReadCatalogFlag(state, name, dir.path())) << name;
+        EXPECT_EQ(state.catalogFlag, 'F') << "the current catalog's flag stays";
         state.catalogFileName = name;
         state.catalogFolder = dir.path();
-        EXPECT_FALSE(Find("M31"));
-        EXPECT_EQ(dialogs.messages.back().text, std::string("Object M31  Not Found in Catalog ") + name);
+        SearchRequest request;
+        request.name = "M31";
+        EXPECT_EQ(searches.Search(request), SearchOutcome::CatalogUnreadable);
+        EXPECT_EQ(dialogs.messages.back().text, std::string("CANNOT OPEN CATALOG ") + name);
+        EXPECT_EQ(mainWindow.status, std::string("CANNOT OPEN CATALOG ") + name);
     }
 }
 

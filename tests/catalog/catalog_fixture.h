@@ -13,12 +13,14 @@
 #include <string>
 #include <vector>
 
-#include "app/session_state.h"
-#include "catalog/main_window_hooks.h"
 #include "catalog/search_engine.h"
 #include "engine/coordinates.h"
+#include "engine/text_format.h"
 #include "engine/time_scales.h"
+#include "forms/main_window_hooks.h"
+#include "forms/search_commands.h"
 #include "platform/fixed_time_zone.h"
+#include "session/session_state.h"
 #include "support/scripted_dialogs.h"
 
 namespace talvo::testing {
@@ -128,10 +130,20 @@ protected:
         state.catalogFolder = dir.path();
     }
 
+    // A search as the window runs it (a blank limit is none).
     bool Find(const std::string& name, const std::string& minimum = "", const std::string& maximum = "",
-              const std::string& faintest = "") {
-        return engine.StartSearch({name, "", minimum, maximum, faintest});
+              const std::string& faintest = "", const std::string& second = "") {
+        SearchRequest request;
+        request.name = name;
+        request.secondName = second;
+        if (!minimum.empty()) request.minimumAltitude = LeadingNumber(minimum);
+        if (!maximum.empty()) request.maximumAltitude = LeadingNumber(maximum);
+        request.faintestMagnitude =
+            faintest.empty() ? DefaultFaintestMagnitude(state) : LeadingNumber(faintest);
+        return searches.Search(request) == SearchOutcome::Found;
     }
+    bool Next() { return searches.NextMatch() == SearchOutcome::Found; }
+    bool BestOf() { return searches.BestOfTheSky() == SearchOutcome::Found; }
 
     // The line of an object within a degree or two of the zenith.
     std::string High(const std::vector<std::string>& names, std::optional<double> magnitude = 5.0) const {
@@ -157,7 +169,8 @@ protected:
     ScriptedDialogs dialogs;
     RecordingMainWindow mainWindow;
     Searching searching;
-    SearchEngine engine{state, dialogs, mainWindow, searching};
+    SearchEngine engine{state};
+    SearchCommands searches{state, engine, dialogs, mainWindow, searching};
 };
 
 }  // namespace talvo::testing

@@ -1,4 +1,4 @@
-#include "catalog/catalog_select.h"
+#include "forms/catalog_select.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ protected:
         return static_cast<int>(std::find(files.begin(), files.end(), file) - files.begin());
     }
 
-    CatalogSelect window{state, engine, dialogs, mainWindow};
+    CatalogSelect window{state, searches, dialogs};
 };
 
 TEST_F(CatalogSelectTest, ClickingACatalogSelectsIt) {
@@ -52,12 +52,11 @@ TEST_F(CatalogSelectTest, ClickingACatalogSelectsIt) {
 
 TEST_F(CatalogSelectTest, ACatalogThatCannotBeOpenedIsReported) {
     window.Form_Load();
-    window.File1_Click(Index("a.tlv"));
     std::filesystem::remove(dir.File("cats/B.TLV"));
     window.File1_Click(Index("B.TLV"));  // gone since the list was made
     window.DefaultCat_Click();           // there is no FULL.TLV beside the program
-    EXPECT_EQ(dialogs.MessageTexts(),
-              "CANNOT OPEN CATALOG a.tlv|CANNOT OPEN CATALOG B.TLV|CANNOT OPEN CATALOG FULL.TLV");
+    EXPECT_EQ(dialogs.MessageTexts(), "CANNOT OPEN CATALOG B.TLV|CANNOT OPEN CATALOG FULL.TLV");
+    EXPECT_EQ(mainWindow.status, "CANNOT OPEN CATALOG FULL.TLV");
 }
 
 TEST_F(CatalogSelectTest, TheDefaultCatalogButtonWorksOnlyAwayFromIt) {
@@ -98,13 +97,13 @@ TEST_F(CatalogSelectTest, AddingTheCurrentObjectAsksFirst) {
     state.catalogFileName = "mine.tlv";
     SelectPosition(state, 9.5, 69.0, 2000.0);
     state.object.name1 = "M 81        ";
-    dialogs.messageAnswers = {platform::MessageAnswer::Cancel, platform::MessageAnswer::Ok};
-    EXPECT_FALSE(AddCurrentObject(state, dialogs));
+    dialogs.messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
+    EXPECT_FALSE(searches.AddCurrentObject());
     EXPECT_FALSE(std::filesystem::exists(dir.File("cats/mine.tlv")));
     EXPECT_EQ(dialogs.messages[0].text, "Do you want to add the object M 81         to catalog mine.tlv ?");
-    EXPECT_EQ(dialogs.messages[0].buttons, platform::MessageButtons::OkCancel);
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::OkCancel);
 
-    EXPECT_TRUE(AddCurrentObject(state, dialogs));
+    EXPECT_TRUE(searches.AddCurrentObject());
     EXPECT_FALSE(state.object.notInCatalog);
     EXPECT_EQ(testing::ReadFile(dir.File("cats/mine.tlv")).substr(0, 12), "M 81        ");
 }

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "session/search_request.h"
+
 namespace talvo {
 namespace {
 

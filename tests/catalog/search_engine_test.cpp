@@ -31,7 +31,7 @@ TEST_F(SearchEngineTest, TheChainReplaysStoredMatchesThenReadsOn) {
     UseCatalog({High({"NGC 1"}), High({"HR 1"}), High({"NGC 2"}), High({"NGC 3"}), High({"NGC 4"})});
     int windowChanges = 0;
     searching.changed = [&] { ++windowChanges; };
-    ASSERT_TRUE(Find("NGC") && engine.NextMatch() && engine.NextMatch());
+    ASSERT_TRUE(Find("NGC") && Next() && Next());
     EXPECT_EQ(Name1(), "NGC 3");
     EXPECT_EQ(state.search.MatchCount, 3);
     EXPECT_FALSE(searching.visible);
@@ -40,17 +40,17 @@ TEST_F(SearchEngineTest, TheChainReplaysStoredMatchesThenReadsOn) {
     std::filesystem::remove(dir.File("cat.tlv"));
     const long linesRead = state.search.LinesRead;
     windowChanges = 0;
-    ASSERT_TRUE(engine.PreviousMatch());
+    ASSERT_TRUE(engine.Previous());
     EXPECT_EQ(Name1(), "NGC 2");
-    ASSERT_TRUE(engine.PreviousMatch());
+    ASSERT_TRUE(engine.Previous());
     EXPECT_EQ(Name1(), "NGC 1");
-    EXPECT_FALSE(engine.PreviousMatch());
-    ASSERT_TRUE(engine.NextMatch() && engine.NextMatch());
+    EXPECT_FALSE(engine.Previous());
+    ASSERT_TRUE(Next() && Next());
     EXPECT_EQ(Name1(), "NGC 3");
     EXPECT_EQ(state.search.LinesRead, linesRead);
     EXPECT_EQ(windowChanges, 0);  // no scan ran
 
-    ASSERT_TRUE(engine.NextMatch());
+    ASSERT_TRUE(Next());
     EXPECT_EQ(Name1(), "NGC 4");
     EXPECT_EQ(state.search.LinesRead, linesRead + 1);
     EXPECT_EQ(state.search.MatchCount, 4);
@@ -69,13 +69,13 @@ TEST_F(SearchEngineTest, CancelKeepsTheCurrentObjectWithoutAMessage) {
     };
     ASSERT_TRUE(Find("NGC"));
 
-    EXPECT_FALSE(engine.NextMatch());
+    EXPECT_FALSE(Next());
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(Name1(), "NGC 1");
     EXPECT_NEAR(state.object.decDegrees, 60, 1);
     EXPECT_EQ(state.search.MatchCount, 1);
     EXPECT_EQ(state.search.LinesRead, 200);
-    EXPECT_FALSE(state.search.SearchOpen || state.search.catalog.IsOpen());
+    EXPECT_FALSE(state.search.SearchOpen);
     EXPECT_EQ(searching.Label1.caption, "Searching for NGC  in Catalog cat.tlv    200");
     EXPECT_FALSE(searching.visible);
 }
@@ -83,11 +83,11 @@ TEST_F(SearchEngineTest, CancelKeepsTheCurrentObjectWithoutAMessage) {
 TEST_F(SearchEngineTest, TheChainGrowsByTwentyFive) {
     UseCatalog(Numbered("NGC ", 30));
     ASSERT_TRUE(Find("NGC"));
-    while (state.search.MatchCount < 25) ASSERT_TRUE(engine.NextMatch());
+    while (state.search.MatchCount < 25) ASSERT_TRUE(Next());
     EXPECT_EQ(state.search.MatchRoom, 25);
-    ASSERT_TRUE(engine.NextMatch());
+    ASSERT_TRUE(Next());
     EXPECT_EQ(state.search.MatchRoom, 50);
-    while (engine.NextMatch()) {
+    while (Next()) {
     }
     EXPECT_EQ(state.search.MatchCount, 30);
     EXPECT_EQ(state.search.MatchRoom, 50);
@@ -116,12 +116,27 @@ TEST_F(SearchEngineTest, AnExactNameOneIsFoundWhateverItsMagnitude) {
               "No More Matches for M32   found in Catalog cat.tlv\n\rBrighter than Mag 2");
 }
 
+// A declination beyond a pole or a right ascension past 24 hours is never offered as a position.
+TEST_F(SearchEngineTest, PositionsOutsideTheSkyAreInvalidEntries) {
+    std::string beyondThePole = High({"NGC 9001"});
+    beyondThePole.replace(69, 9, "999999   ");
+    std::string pastTwentyFour = High({"NGC 9002"});
+    pastTwentyFour.replace(60, 9, "  25.0000");
+    UseCatalog({beyondThePole, pastTwentyFour, High({"NGC 9003"})});
+    ASSERT_TRUE(Find("NGC 9"));
+    EXPECT_EQ(Name1(), "NGC 9003");
+    EXPECT_FALSE(Next());
+    EXPECT_EQ(state.search.MatchCount, 1);
+    EXPECT_EQ(dialogs.messages.back().text,
+              "No More Matches for NGC9  found in Catalog cat.tlv\n\r 2Invalid Catalog entries ignored");
+}
+
 TEST_F(SearchEngineTest, InvalidEntriesAreSkippedAndCounted) {
     UseCatalog({High({"NGC 9001", "NonExistent"}), High({"NGC 9002", "Star: 12"}), High({"NGC 9003"}),
                 High({"Stars: 5"})});
     ASSERT_TRUE(Find("NGC 9"));
     EXPECT_EQ(Name1(), "NGC 9003");
-    EXPECT_FALSE(engine.NextMatch());
+    EXPECT_FALSE(Next());
     EXPECT_EQ(dialogs.messages.back().text,
               "No More Matches for NGC9  found in Catalog cat.tlv\n\r 2Invalid Catalog entries ignored");
     std::vector<std::string> matches = MatchesLines();
@@ -141,14 +156,14 @@ TEST_F(SearchEngineTest, NotFoundNamesTheLimits) {
     EXPECT_EQ(dialogs.MessageTexts(),
               "Object ZZZ  Not Found in Catalog cat.tlv\n\rAbove  10 Degrees\n\rBelow  80 Degrees\n\r"
               "Brighter than Mag 6");
-    EXPECT_EQ(dialogs.messages[0].buttons, platform::MessageButtons::Ok);
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::Ok);
 }
 
 TEST_F(SearchEngineTest, BestOfTheSkyOffersBothMarkersInTurn) {
     UseCatalog({High({"M42       &^"}), High({"NGC 1     ^^"}), High({"M31       &^"}),
                 High({"NGC 2     ^^"}), High({"M45"})});
     std::vector<std::string> offered;
-    for (bool found = engine.BestOfTheSky(); found; found = engine.NextMatch()) offered.push_back(Name1());
+    for (bool found = BestOf(); found; found = Next()) offered.push_back(Name1());
     EXPECT_EQ(offered, (std::vector<std::string>{"M42", "M31", "NGC 1", "NGC 2"}));
     EXPECT_EQ(dialogs.MessageTexts(), "No More 'Best of the Sky'");
     EXPECT_EQ(searching.Label1.caption, "Searching for the Very Best!");
@@ -161,7 +176,7 @@ TEST_F(SearchEngineTest, BestOfTheSkyTakesLowObjectsFromHalfTheirTransitAltitude
     UseCatalog({CatalogLine({"Low       &^"}, RisingAt17(culminatesAt30), culminatesAt30),
                 CatalogLine({"Higher    &^"}, RisingAt17(culminatesAt50), culminatesAt50)});
     std::vector<std::string> offered;
-    for (bool found = engine.BestOfTheSky(); found; found = engine.NextMatch()) offered.push_back(Name1());
+    for (bool found = BestOf(); found; found = Next()) offered.push_back(Name1());
     EXPECT_EQ(offered, std::vector<std::string>{"Low"});
     EXPECT_LT(state.object.altitude, 20.0);
 }
@@ -174,21 +189,21 @@ TEST_F(SearchEngineTest, PlanetLinesBelongToBestOfTheSky) {
     UseCatalog({planetLine("30", "35")});
     EXPECT_FALSE(Find("!PLANET"));
     EXPECT_FALSE(Find("*&^"));
-    ASSERT_TRUE(engine.BestOfTheSky());
+    ASSERT_TRUE(BestOf());
     EXPECT_EQ(state.object.planetIndex, 5);
     EXPECT_EQ(state.object.name1 + "|" + state.object.name2, "Jupiter    |4.937 AU    ");
     engine.ResetChain();
     EXPECT_EQ(MatchesLines()[4].substr(0, 28), " 1. Jupiter     , Dist=4.937");
 
     UseCatalog({planetLine("45", "35")});
-    EXPECT_FALSE(engine.BestOfTheSky());
+    EXPECT_FALSE(BestOf());
     UseCatalog({planetLine("30", "45")});
-    EXPECT_FALSE(engine.BestOfTheSky());
+    EXPECT_FALSE(BestOf());
 }
 
 TEST_F(SearchEngineTest, TheMatchesFileHeaderDescribesTheSearch) {
     UseCatalog({High({"M31", "NGC 224"})});
-    ASSERT_TRUE(engine.StartSearch({"m 31", "ngc 224", "20", "", "6"}));
+    ASSERT_TRUE(Find("m 31", "20", "", "6", "ngc 224"));
     engine.ResetChain();
     std::vector<std::string> lines = MatchesLines();
     ASSERT_EQ(lines.size(), 6u);
@@ -201,7 +216,7 @@ TEST_F(SearchEngineTest, TheMatchesFileHeaderDescribesTheSearch) {
     EXPECT_EQ(lines[3], "    ");
     EXPECT_EQ(lines[4].substr(0, 32), " 1. M31          ,NGC 224      ,");
 
-    engine.BestOfTheSky();
+    BestOf();
     engine.ResetChain();
     EXPECT_EQ(MatchesLines()[0], "TALVO+S Search= \"Best of the Sky\"");
 }
@@ -211,7 +226,7 @@ TEST_F(SearchEngineTest, MatchesFileEntriesAreNumberedInThreeColumns) {
     catalog[6] = High({"NGC 7"}, 99);
     catalog[11] = High({"NGC 12"}, {});  // no magnitude
     UseCatalog(catalog);
-    for (bool found = Find("NGC"); found; found = engine.NextMatch()) {
+    for (bool found = Find("NGC"); found; found = Next()) {
     }
     std::vector<std::string> lines = MatchesLines();
     ASSERT_EQ(lines.size(), 4u + 2 * 125);
@@ -234,13 +249,13 @@ TEST_F(SearchEngineTest, MatchesFileEntriesAreNumberedInThreeColumns) {
 TEST_F(SearchEngineTest, SaveMatchesRunsTheSearchToItsEnd) {
     UseCatalog(Numbered("NGC ", 40));
     ASSERT_TRUE(Find("NGC"));
-    dialogs.messageAnswers = {platform::MessageAnswer::Yes};
-    SaveMatches(state, engine, dialogs, mainWindow);
+    dialogs.messageAnswers = {MessageAnswer::Yes};
+    searches.SaveMatches();
 
     EXPECT_EQ(Name1(), "NGC 40");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "40 Matches written to 'matches.txt'. View list of matches?");
-    EXPECT_EQ(dialogs.messages[0].buttons, platform::MessageButtons::YesNo);
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(dialogs.openedDocuments, std::vector<std::string>{dir.File("MATCHES.TXT")});
     std::vector<std::string> lines = MatchesLines();
     ASSERT_EQ(lines.size(), 4u + 2 * 40);
@@ -249,7 +264,7 @@ TEST_F(SearchEngineTest, SaveMatchesRunsTheSearchToItsEnd) {
     EXPECT_EQ(mainWindow.exhaustedCount, 40);
 
     // With no search open the file is shown at once.
-    SaveMatches(state, engine, dialogs, mainWindow);
+    searches.SaveMatches();
     EXPECT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.openedDocuments.size(), 2u);
 }

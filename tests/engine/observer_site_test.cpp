@@ -6,7 +6,6 @@
 #include <string>
 
 #include "engine/time_zone.h"
-#include "platform/fixed_time_zone.h"
 
 namespace talvo {
 namespace {
@@ -63,17 +62,15 @@ TEST(UsesUsDateOrder, SitesInTheUnitedStates) {
     }
 }
 
-using platform::ZoneInformation;
-
-platform::FixedTimeZone Zone(ZoneInformation::State state, long biasMinutes) {
+ZoneInformation Zone(ZoneInformation::State state, long biasMinutes) {
     ZoneInformation info;
     info.state = state;
     info.bias = biasMinutes;
     info.daylightBias = -60;
-    return platform::FixedTimeZone(info);
+    return info;
 }
 
-std::string ZoneName(const platform::TimeZone& zone, bool noDaylightSaving = false) {
+std::string ZoneName(const ZoneInformation& zone, bool noDaylightSaving = false) {
     ObserverSite site;
     site.noDaylightSaving = noDaylightSaving;
     site.utcOffsetHours = GetUtcOffset(site, zone);

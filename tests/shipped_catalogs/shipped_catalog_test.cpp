@@ -11,7 +11,6 @@
 #include "catalog/catalog_file.h"
 #include "catalog/catalog_fixture.h"
 #include "catalog/catalog_reader.h"
-#include "catalog/searching_window.h"
 #include "engine/constellations.h"
 #include "engine/text_format.h"
 
@@ -34,12 +33,17 @@ public:
         state.scriptMode = true;
         state.catalogFolder = ProgramFolder();
         state.catalogFileName = catalog;
-        opened = !ReadCatalogFlag(state, catalog, state.catalogFolder).empty();
+        opened = ReadCatalogFlag(state, catalog, state.catalogFolder);
     }
 
     bool Find(const std::string& name, const std::string& second = "") {
-        return engine.StartSearch({name, second, "", "", ""});
+        SearchRequest request;
+        request.name = name;
+        request.secondName = second;
+        return engine.Start(request) == SearchOutcome::Found;
     }
+    bool Next() { return engine.Next() == SearchOutcome::Found; }
+    bool BestOf() { return engine.Start(BestOfTheSkyRequest()) == SearchOutcome::Found; }
 
     // The current object's names as the main window shows them, trailing blanks dropped.
     std::string Name(int which) const {
@@ -52,10 +56,7 @@ public:
     testing::TempDir scratch;
     SessionState state;
     bool opened = false;
-    testing::ScriptedDialogs dialogs;
-    NoMainWindow mainWindow;
-    Searching searching;
-    SearchEngine engine{state, dialogs, mainWindow, searching};
+    SearchEngine engine{state};
 };
 
 // Every line of FULL.TLV, read as the search reads it.
@@ -151,7 +152,7 @@ TEST(ShippedCatalogSearch, TheExamplesOfThePromptFindTheirObjectFirst) {
 TEST(ShippedCatalogSearch, GalaxiesInLeoAreGalaxiesInLeoOnly) {
     CatalogSession session;
     int found = 0;
-    for (bool match = session.Find("Galaxy", "Leo         "); match; match = session.engine.NextMatch()) {
+    for (bool match = session.Find("Galaxy", "Leo         "); match; match = session.Next()) {
         ++found;
         EXPECT_EQ(session.Name(4).substr(0, 6), "Galaxy") << session.Name(1);
         EXPECT_EQ(session.Name(5), "Leo") << session.Name(1);
@@ -162,8 +163,7 @@ TEST(ShippedCatalogSearch, GalaxiesInLeoAreGalaxiesInLeoOnly) {
 TEST(ShippedCatalogSearch, BestOfTheSkyOnAWinterEveningOffersTheOrionNebulaEarly) {
     CatalogSession session;
     std::vector<std::string> offered;
-    for (bool match = session.engine.BestOfTheSky(); match && offered.size() < 10;
-         match = session.engine.NextMatch()) {
+    for (bool match = session.BestOf(); match && offered.size() < 10; match = session.Next()) {
         offered.push_back(session.Name(1));
     }
     ASSERT_EQ(offered.size(), 10u);

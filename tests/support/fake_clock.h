@@ -9,9 +9,9 @@ namespace talvo::testing {
 
 class FakeClock final : public platform::Clock {
 public:
-    explicit FakeClock(const platform::LocalDateTime& moment = {}) : moment_(moment) {}
-    platform::LocalDateTime Now() const override { return moment_; }
-    void Set(const platform::LocalDateTime& moment) { moment_ = moment; }
+    explicit FakeClock(const LocalDateTime& moment = {}) : moment_(moment) {}
+    LocalDateTime Now() const override { return moment_; }
+    void Set(const LocalDateTime& moment) { moment_ = moment; }
 
     // Moves the moment by whole seconds, either way, through the calendar.
     void Advance(long seconds) {
@@ -28,7 +28,7 @@ public:
     }
 
 private:
-    platform::LocalDateTime moment_;
+    LocalDateTime moment_;
 };
 
 }  // namespace talvo::testing

@@ -9,22 +9,22 @@
 #include <string>
 #include <vector>
 
-#include "platform/dialog_services.h"
+#include "forms/dialog_services.h"
 
 namespace talvo::testing {
 
 struct ShownMessage {
     std::string text;
-    platform::MessageButtons buttons;
+    MessageButtons buttons;
 };
 
 struct ShownPrompt {
     std::string prompt, title;
 };
 
-class ScriptedDialogs final : public platform::DialogServices {
+class ScriptedDialogs final : public DialogServices {
 public:
-    std::deque<platform::MessageAnswer> messageAnswers;
+    std::deque<MessageAnswer> messageAnswers;
     std::deque<std::optional<std::string>> inputAnswers;
     std::function<void()> onDoEvents;  // what the observer does while the interface is looked at
 
@@ -34,13 +34,11 @@ public:
     std::string clipboard;
     bool openSucceeds = true;
 
-    platform::MessageAnswer MessageBox(const std::string& text, platform::MessageButtons buttons,
-                                       const std::string&) override {
-        using platform::MessageAnswer;
+    MessageAnswer MessageBox(const std::string& text, MessageButtons buttons, const std::string&) override {
         messages.push_back({text, buttons});
         if (messageAnswers.empty()) {
-            if (buttons == platform::MessageButtons::Ok) return MessageAnswer::Ok;
-            return buttons == platform::MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+            if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+            return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
         }
         MessageAnswer answer = messageAnswers.front();
         messageAnswers.pop_front();

@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "app/console_dialogs.h"
-#include "app/form1.h"
+#include "forms/form1.h"
 #include "engine/time_scales.h"
 #include "platform/fixed_time_zone.h"
 #include "support/fake_clock.h"

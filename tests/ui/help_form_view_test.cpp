@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/help_form.h"
+#include "forms/help_form.h"
 #include "support/scripted_dialogs.h"
 
 namespace talvo::ui {

@@ -1,0 +1,150 @@
+// The main window's model: its controls, its 900 ms timer and the per-tick refresh.
+#pragma once
+
+#include <array>
+
+#include "catalog/search_engine.h"
+#include "forms/catalog_select.h"
+#include "forms/control.h"
+#include "forms/data_entry.h"
+#include "forms/dialog_services.h"
+#include "forms/help_form.h"
+#include "forms/main_window_hooks.h"
+#include "forms/search_commands.h"
+#include "forms/searching.h"
+#include "platform/clock.h"
+#include "platform/time_zone.h"
+#include "session/session_state.h"
+
+namespace talvo {
+
+class Form1 final : public MainWindowHooks {
+    // Declared first: the windows below are built on them.
+    SessionState& state_;
+    const platform::Clock& clock_;
+    const platform::TimeZone& zone_;
+    DialogServices& dialogs_;
+
+public:
+    Form1(SessionState& state, const platform::Clock& clock, const platform::TimeZone& zone,
+          DialogServices& dialogs);
+
+    // Window colours.
+    Colour backColor = kDarkRed;
+    Colour foreColor = kYellow;
+
+    // Controls, under the names the program gives them.
+    Control Label1;  // the title
+    Control Time;
+    Control Date;
+    Control gmt;
+    Control SiderealTime;
+    Control Latitude;
+    Control Longitude;
+    Control Catalog;
+    Control Magnitude;
+    Control Name1;
+    Control Name2label;
+    Control name3label;
+    Control Name4label;
+    Control Name5Label;
+    Control RightAsc;
+    Control Declination;
+    Control Altitude;
+    Control Azimuth;
+    Control RiseTime;
+    Control TransitTime;
+    Control SetTime;
+    Control General;   // status line
+    Control Location;  // the home location file's name
+    Control RealTime;  // "Back to Real Time", shown only in fictitious time
+    Timer Timer1;      // the real-time loop
+
+    // Command buttons; each caption starts with the key that also presses it.
+    Control TraceButton, DateButton, LongitudeButton, LatitudeButton, TimeButton, CatalogButton,
+        WriteMatchButton, BestOf, GetComet, Scope, ObjectButton, PreviousMatch, SkyChart, DetailedSearch,
+        Help, ObsLogButton, AddObject, NextMatchButton, SimpleSearch, Command3, Command2, GotoButton, Check1;
+    ListControl List1;  // the solar-system list
+
+    // The windows the main window opens, and the search engine its buttons drive.
+    Searching searching;
+    SearchEngine engine;
+    SearchCommands searches;
+    CatalogSelect catalogSelect;
+    DataEntry dataEntry;
+    HelpForm helpForm;
+
+    // What the window asks the view to show next (the view opens it and clears the request).
+    enum class Open { None, CatalogSelect, DataEntry, Help };
+    Open openRequest = Open::None;
+
+    // The window opens: applies the colours, reads the clock and refreshes every field; also the
+    // body of every tick.
+    void Form_Load();
+
+    // One tick of the real-time loop.
+    void Timer1_Timer();
+
+    // Recomputes and redraws every field, in the window's order.
+    void RefreshAll();
+
+    // Copies the system clock into the session's clock (real time only).
+    void ReadClock();
+
+    // Back to real time: the clock, the zone, the time scales and the object follow.
+    void GetReal();
+    void RealTime_Click() { GetReal(); }
+
+    // Keys typed while the main window has the focus.
+    void Form_KeyPress(char key);
+
+    // Button handlers.
+    void DateButton_Click();
+    void TimeButton_Click();
+    void LatitudeButton_Click();
+    void LongitudeButton_Click();
+    void SimpleSearch_Click();
+    void BestOf_Click();
+    void NextMatchButton_Click();
+    void PreviousMatch_Click();
+    void WriteMatchButton_Click();
+    void CatalogButton_Click();
+    void AddObject_Click();
+    void Help_Click();
+    void List1_Click(int index);
+    // Buttons (and other controls) whose functions this version does not have yet: a message
+    // says so, naming the function.
+    void NotAvailable_Click(const Control& button);
+    void NotAvailable(const std::string& function);
+
+    // Double-click on a name label: the shown name goes to the clipboard (catalog objects only).
+    void NameLabel_DblClick(const Control& label);
+
+    // The site entry window closed with OK: the site changed.
+    void SiteEntered();
+
+    // MainWindowHooks: what the catalog windows change here.
+    void ResetChainButtons() override;
+    void MatchesExhausted(const std::string& caption, int matchCount) override;
+    void ClearBodySelection() override;
+    void SetStatus(const std::string& text) override;
+    void SetSearchButtons(const std::string& simpleSearchCaption, bool enabled) override;
+    void Redisplay() override;
+
+    // The colour object fields are drawn in: the text colour with an object, the background
+    // colour (nothing shows) without one.
+    Colour ObjectFieldColour() const;
+
+    // The controls that describe the object: drawn in the background colour without one.
+    std::array<Control*, 13> ObjectFields();
+
+private:
+    void ApplyColours();
+    void SetUpButtons();
+    void DrawChainButtons();
+    void AfterMomentChanged(double previousEpoch);
+    void DrawObjectFields();
+    void SetBodyToolTips();
+};
+
+}  // namespace talvo

@@ -1,0 +1,69 @@
+// The one application-wide state: site, clock, current object, options, files and colours.
+#pragma once
+
+#include <string>
+
+#include "engine/clock_state.h"
+#include "engine/current_object.h"
+#include "engine/observer_site.h"
+#include "platform/time_zone.h"
+#include "session/colours.h"
+#include "session/scope_settings.h"
+#include "session/search_state.h"
+
+namespace talvo {
+
+// Content flags of a catalog, from the flag character of its first line.
+struct CatalogContents {
+    bool full = true;  // F: a full catalog carrying the Best-of markers
+    bool doubles = false, galaxies = false, openClusters = false, planetaries = false, nebulae = false,
+         stars = false, quasars = false, globulars = false;  // D, G, O, P, N, S, Q, L
+};
+
+struct SessionState {
+    ObserverSite site;
+    ClockState clock;
+    CurrentObject object;
+    ScopeSettings scope;
+    SearchState search;
+
+    // File names relative to the program directory.
+    std::string homeFileName = "TALVO.HOM";
+    std::string catalogFileName = "FULL.TLV";
+    std::string matchesFileName = "MATCHES.TXT";
+    std::string logFileName = "TALVOLOG.TXT";
+
+    // The current catalog: its folder (ending in "/", or empty for the program directory), the
+    // flag of its first line (column 88), what that flag says it holds, and the epoch of the
+    // lines appended to it.
+    std::string catalogFolder;
+    char catalogFlag = 'F';
+    CatalogContents contents;
+    bool longNameCatalog = false;
+    double catalogEpoch = 2000.0;
+
+    std::string appDir;        // directory of the executable, ending in "/"
+    std::string transientDir;  // appDir + "TransientCats/"
+
+    Colour backColor = kDarkRed;   // main window background
+    Colour textColor = kYellow;    // main window text
+    Colour highlightColor = kRed;  // highlighted buttons and prompts
+
+    bool fullCatalogInUse = true;  // the default composite catalog is current
+    bool configDirty = false;      // configuration changed since loaded or saved
+    bool riseSetValid = false;     // the rise, transit and set times shown are current
+    bool scriptMode = false;       // running unattended: no message boxes, results in exit codes
+};
+
+// Sets utcOffsetHours and standardOffsetHours from the zone and recomputes the zone letters.
+void ApplySystemTimeZone(SessionState& state, const platform::TimeZone& zone);
+
+// Decides the date order from the site (month-day-year for sites in the United States).
+void ApplyDateOrder(SessionState& state);
+
+// Makes a position typed in or given on a command line the current object: stores it with its
+// epoch and precesses it to the epoch positions are presented in. The clock's time scales
+// (CalcTime) must be current, since the epoch of date comes from them.
+void SelectPosition(SessionState& state, double raHours, double decDegrees, double epoch);
+
+}  // namespace talvo
