@@ -36,8 +36,9 @@ void FullTick(benchmark::State& bench) {
     const int row = static_cast<int>(bench.range(0));
     if (row < 0) {
         talvo::SelectPosition(state, 5.588, -5.39, 2000.0);
-    } else {
-        talvo::SelectBody(state, row);
+    } else if (!talvo::SelectBody(state, row)) {
+        bench.SkipWithError("no body of that row");
+        return;
     }
     for (auto _ : bench) {
         talvo::CalcTime(state.clock, state.site);

@@ -261,7 +261,7 @@ TEST_F(Form1Test, FollowsTheChosenBody) {
     clock.Set({2026, 12, 6, 21, 30, 30});
     form.ReadClock();
     CalcTime(state.clock, state.site);
-    SelectBody(state, 5);  // Jupiter rises at about 22:02
+    ASSERT_TRUE(SelectBody(state, 5));  // Jupiter rises at about 22:02
     form.RefreshAll();
     EXPECT_TRUE(state.riseSetValid);
     EXPECT_TRUE(Matches(form.RiseTime.caption, "NextRise = 22:0\\d  ")) << form.RiseTime.caption;
