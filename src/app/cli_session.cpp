@@ -1,11 +1,13 @@
 #include "app/cli_session.h"
 
 #include "engine/time_scales.h"
+#include "platform/file_append.h"
 
 namespace talvo {
 
 void PrepareCliSession(SessionState& state, const CliOptions& options, const platform::Clock& clock,
                        const platform::TimeZone& zone) {
+    platform::IgnoreFileSizeSignal();
     SetSite(state.site, options.latitudeDegrees.value_or(0.0), options.longitudeDegrees.value_or(0.0));
     ApplySystemTimeZone(state, zone);
     ApplyDateOrder(state);

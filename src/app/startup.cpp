@@ -1,11 +1,13 @@
 #include "app/startup.h"
 
 #include "engine/constellations.h"
+#include "platform/file_append.h"
 #include "platform/program_dir.h"
 
 namespace talvo {
 
 bool StartSession(SessionState& state, const platform::TimeZone& zone) {
+    platform::IgnoreFileSizeSignal();
     state.appDir = platform::ProgramDirectory();
     bool found = !state.appDir.empty();
     state.transientDir = state.appDir + "TransientCats/";

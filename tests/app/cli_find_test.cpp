@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -100,6 +101,17 @@ TEST_F(CliFindTest, ExitCodeTwoForACatalogThatCannotBeOpenedOrBadOptions) {
         EXPECT_EQ(run.code, 2) << args.size();
         EXPECT_TRUE(run.out.empty() && !run.err.empty());
     }
+}
+
+TEST_F(CliFindTest, ExitCodeTwoWhenTheMatchesFileCannotBeWritten) {
+    UseCatalog({High({"M31"})});
+    testing::WriteFile(dir.File("MATCHES.TXT"), "an older search\r\n");
+    std::filesystem::create_directory(dir.File("MATCHES.TXT.tmp"));
+    CliRun run = Find({"M31"});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.err.rfind("talvo-cli find: the matches file ", 0), 0u) << run.err;
+    EXPECT_NE(run.err.find("could not be written"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir.File("MATCHES.TXT")));
 }
 
 }  // namespace

@@ -269,5 +269,23 @@ TEST_F(SearchEngineTest, SaveMatchesRunsTheSearchToItsEnd) {
     EXPECT_EQ(dialogs.openedDocuments.size(), 2u);
 }
 
+// A matches file that cannot be written is said, and no older list stays to pass for this one.
+TEST_F(SearchEngineTest, AMatchesFileThatCannotBeWrittenIsReported) {
+    UseCatalog(Numbered("NGC ", 3));
+    testing::WriteFile(dir.File("MATCHES.TXT"), "an older search\r\n");
+    std::filesystem::create_directory(dir.File("MATCHES.TXT.tmp"));  // the new file cannot be made
+    ASSERT_TRUE(Find("NGC"));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("MATCHES.TXT")));
+    const std::string failure = "The matches file " + dir.File("MATCHES.TXT") + " could not be written: ";
+    EXPECT_EQ(mainWindow.status.substr(0, failure.size()), failure);
+    EXPECT_TRUE(dialogs.messages.empty());  // the match is shown; the failure waits for the end
+
+    searches.SaveMatches();
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_EQ(dialogs.messages.back().text.substr(0, failure.size()), failure);
+    EXPECT_TRUE(dialogs.openedDocuments.empty());
+    EXPECT_EQ(dialogs.MessageTexts().find("Matches written"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace talvo
