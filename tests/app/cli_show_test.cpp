@@ -1,5 +1,3 @@
-#include "app/cli_show.h"
-
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -11,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "app/cli_app.h"
 #include "platform/fixed_time_zone.h"
 #include "support/fake_clock.h"
 
@@ -22,14 +21,19 @@ struct CliRun {
     std::string out, err;
 };
 
-// The words of `command` run with the system clock at 2026-12-06 21:30:00, 5 hours west of UTC.
-CliRun Cli(const std::string& command) {
-    std::istringstream words(command);
+// `args` run with the system clock at 2026-12-06 21:30:00, 5 hours west of UTC.
+CliRun Cli(const std::vector<std::string>& args) {
     testing::FakeClock clock({2026, 12, 6, 21, 30, 0});
     platform::FixedTimeZone zone(5.0);
     std::ostringstream out, err;
-    int code = RunCli({std::istream_iterator<std::string>(words), {}}, clock, zone, out, err);
+    int code = RunCli(args, clock, zone, out, err);
     return {code, out.str(), err.str()};
+}
+
+// The words of `command`.
+CliRun Cli(const std::string& command) {
+    std::istringstream words(command);
+    return Cli(std::vector<std::string>{std::istream_iterator<std::string>(words), {}});
 }
 
 // 2026-12-06 21:30 EST at 40.5 N 74.25 W, then what is shown: M42, or a body.
@@ -130,13 +134,41 @@ TEST(CliShow, JsonCarriesTheBodiesRawNumbers) {
 }
 
 TEST(CliShow, BadArgumentsGiveOneLineAndExitCode2) {
-    for (const char* line :
-         {"show --colour red", "show --lat forty", "show --lat 91", "show --lat=-90.5",
-          "show --date 1979-12-31", "show --date 2200-01-01", "show --date 2023-02-29",
-          "show --date 2100-02-29", "show --time 24:00:00", "show --lat", "show --ra 5.5",
-          "show --ra 24 --dec 0", "show --planet 10", "show --planet -1", "show --planet 2.5",
-          "show --planet x", "show --planet 3 --ra 1 --dec 2", "observe"}) {
-        CliRun run = Cli(line);
+    std::vector<std::vector<std::string>> cases = {
+        {}, {"show", "--date", " 2026-+1-06"}, {"show", "--date", "2026-+1-06"}, {"show", "--lat", " 40"}};
+    for (const char* line : {"show --colour red",
+                             "show --lat forty",
+                             "show --lat 91",
+                             "show --lat=-90.5",
+                             "show --epoch 0x7E4",
+                             "show --lat 4e1",
+                             "show --fixed-epoch 2e3",
+                             "show --ra inf --dec 0",
+                             "show --lon nan",
+                             "show --date 1979-12-31",
+                             "show --date 2200-01-01",
+                             "show --date 2023-02-29",
+                             "show --date 2100-02-29",
+                             "show --date 2026-1-06",
+                             "show --time 24:00:00",
+                             "show --time 9:30:00",
+                             "show --lat",
+                             "show --ra 5.5",
+                             "show --ra 24 --dec 0",
+                             "show --planet 10",
+                             "show --planet -1",
+                             "show --planet 2.5",
+                             "show --planet x",
+                             "show --planet 3 --ra 1 --dec 2",
+                             "show M42",
+                             "show find M42",
+                             "observe"}) {
+        std::istringstream words(line);
+        cases.emplace_back(std::istream_iterator<std::string>(words), std::istream_iterator<std::string>());
+    }
+    for (const std::vector<std::string>& args : cases) {
+        CliRun run = Cli(args);
+        const std::string line = args.empty() ? "(none)" : args.back();
         EXPECT_EQ(run.code, 2) << line;
         EXPECT_EQ(run.out, "") << line;
         ASSERT_FALSE(run.err.empty()) << line;
@@ -144,6 +176,36 @@ TEST(CliShow, BadArgumentsGiveOneLineAndExitCode2) {
     }
     EXPECT_EQ(Cli("show --date 2024-02-29").code, 0);
     EXPECT_EQ(Cli("show --lat=-90 --time 23:59:59").code, 0);
+}
+
+// The line names the option and what is wrong with its value.
+TEST(CliShow, TheLineSaysWhatIsWrong) {
+    EXPECT_EQ(Cli("show --epoch 0x7E4").err, "talvo-cli show: --epoch: '0x7E4' is not a number\n");
+    EXPECT_EQ(Cli({"show", "--date", " 2026-+1-06"}).err,
+              "talvo-cli show: --date: ' 2026-+1-06' is not a date of the form YYYY-MM-DD\n");
+    EXPECT_EQ(Cli("show --lat 91").err,
+              "talvo-cli show: --lat: latitude must be between -90 and 90 degrees\n");
+    EXPECT_EQ(Cli("show --json --colour red").err,
+              "talvo-cli show: unknown option '--colour' (talvo-cli show --help lists the options)\n");
+    EXPECT_EQ(Cli("show --lat").err.rfind("talvo-cli show: --lat", 0), 0u);
+    EXPECT_EQ(Cli("observe").err, "talvo-cli: unknown command 'observe' (talvo-cli --help lists them)\n");
+}
+
+TEST(CliShow, HelpListsTheCommandsAndTheOptions) {
+    CliRun top = Cli("--help");
+    EXPECT_EQ(top.code, 0);
+    EXPECT_EQ(top.err, "");
+    EXPECT_NE(top.out.find("  show "), std::string::npos) << top.out;
+    EXPECT_NE(top.out.find("  find "), std::string::npos) << top.out;
+
+    CliRun show = Cli("show --help");
+    EXPECT_EQ(show.code, 0);
+    EXPECT_EQ(show.err, "");
+    for (const char* option :
+         {"--lat DEG", "--lon DEG", "--utc-offset HOURS", "--date YYYY-MM-DD", "--time HH:MM:SS",
+          "--fixed-epoch YEAR", "--ra HOURS", "--dec DEG", "--epoch YEAR", "--planet N", "--json"}) {
+        EXPECT_NE(show.out.find("  " + std::string(option)), std::string::npos) << option << "\n" << show.out;
+    }
 }
 
 TEST(CliShow, FixedEpochAppliesInRealTimeOnly) {
