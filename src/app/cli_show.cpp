@@ -1,7 +1,7 @@
 // `talvo-cli show`: the main window's fields for a site, a moment and a position.
 #include <CLI/CLI.hpp>
-#include <cstdio>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <optional>
 #include <utility>
 
@@ -20,41 +20,6 @@
 namespace talvo {
 
 namespace {
-
-std::string JsonString(const std::string& utf8) {
-    std::string out = "\"";
-    for (char c : utf8) {
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                    out += escaped;
-                } else {
-                    out += c;
-                }
-        }
-    }
-    return out + "\"";
-}
-
-std::string JsonNumber(double value) {
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    return buffer;
-}
 
 using Fields = std::vector<std::pair<std::string, std::string>>;  // name, text (code page 1252)
 
@@ -87,34 +52,31 @@ void PrintLines(const Fields& fields, std::ostream& out) {
     for (const auto& [name, text] : fields) out << name << ": " << Cp1252ToUtf8(text) << '\n';
 }
 
+// One object on one line: the texts of the fields, then the raw numbers.
 void PrintJson(const Fields& fields, const SessionState& state, std::ostream& out) {
-    out << "{";
-    const char* separator = "";
-    for (const auto& [name, text] : fields) {
-        out << separator << JsonString(name) << ": " << JsonString(Cp1252ToUtf8(text));
-        separator = ", ";
-    }
-    out << ", \"julianDate\": " << JsonNumber(state.clock.julianDate)
-        << ", \"localSiderealTime\": " << JsonNumber(state.clock.localSiderealTime);
+    nlohmann::ordered_json json;
+    for (const auto& [name, text] : fields) json[name] = Cp1252ToUtf8(text);
+    json["julianDate"] = state.clock.julianDate;
+    json["localSiderealTime"] = state.clock.localSiderealTime;
     const CurrentObject& object = state.object;
     if (object.present != 0) {
-        out << ", \"altitude\": " << JsonNumber(object.altitude)
-            << ", \"azimuth\": " << JsonNumber(object.azimuth)
-            << ", \"rightAscension\": " << JsonNumber(RightAscensionHours(object))
-            << ", \"declination\": " << JsonNumber(DeclinationDegrees(object));
+        json["altitude"] = object.altitude;
+        json["azimuth"] = object.azimuth;
+        json["rightAscension"] = RightAscensionHours(object);
+        json["declination"] = DeclinationDegrees(object);
     }
     if (IsSolarSystemBody(object)) {
         if (object.planetIndex == kMoon) {
-            out << ", \"distanceKm\": " << JsonNumber(object.moonDistanceKm)
-                << ", \"phaseAngle\": " << JsonNumber(object.phaseAngle);
+            json["distanceKm"] = object.moonDistanceKm;
+            json["phaseAngle"] = object.phaseAngle;
         } else {
-            out << ", \"distanceAU\": " << JsonNumber(object.distanceAU);
+            json["distanceAU"] = object.distanceAU;
         }
-        out << ", \"diameterArcsec\": " << JsonNumber(BodyDiameterArcsec(object));
-        if (object.planetIndex != kSun) out << ", \"elongation\": " << JsonNumber(object.elongation);
-        out << ", \"constellation\": " << JsonString(object.constellationAbbreviation);
+        json["diameterArcsec"] = BodyDiameterArcsec(object);
+        if (object.planetIndex != kSun) json["elongation"] = object.elongation;
+        json["constellation"] = Cp1252ToUtf8(object.constellationAbbreviation);
     }
-    out << "}\n";
+    out << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
 struct ShowOptions {

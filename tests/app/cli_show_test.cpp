@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -46,9 +47,9 @@ std::string Field(const std::string& out, const std::string& name) {
     return std::regex_search(out, m, std::regex("(^|\n)" + name + ": ([^\n]*)\n")) ? m[2].str() : "(missing)";
 }
 
-double JsonNumber(const std::string& json, const std::string& key) {
-    std::smatch m;
-    return std::regex_search(json, m, std::regex("\"" + key + "\": ([-0-9.eE+]+)")) ? std::stod(m[1]) : -1e9;
+// The JSON printed, parsed back; a discarded value when it is not JSON.
+nlohmann::ordered_json Json(const CliRun& run) {
+    return nlohmann::ordered_json::parse(run.out, nullptr, false);
 }
 
 // M42 from 40.5 N at sidereal time 2h36.5m is three hours east of the meridian, 28 degrees up
@@ -75,23 +76,28 @@ TEST(CliShow, TheTenFieldsOfAnObject) {
 
 // One flat object on one line: each text of the lines, then the numbers.
 TEST(CliShow, JsonHasTheTextsAndTheNumbers) {
-    CliRun lines = Cli(kM42), json = Cli(kM42 + " --json");
-    ASSERT_EQ(json.code, 0) << json.err;
-    const std::string value = R"re(("(?:[^"\\]|\\.)*"|-?\d+(?:\.\d+)?(?:[eE][-+]?\d+)?))re";
-    EXPECT_TRUE(std::regex_match(json.out,
-                                 std::regex(R"(\{"\w+": )" + value + R"((, "\w+": )" + value + R"()*\}\n)")))
-        << json.out;
+    CliRun lines = Cli(kM42), printed = Cli(kM42 + " --json");
+    ASSERT_EQ(printed.code, 0) << printed.err;
+    EXPECT_EQ(printed.out.find('\n'), printed.out.size() - 1) << printed.out;
+    nlohmann::ordered_json json = Json(printed);
+    ASSERT_TRUE(json.is_object()) << printed.out;
+    std::vector<std::string> keys;
+    for (const auto& item : json.items()) keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"Time", "Date", "gmt", "SiderealTime", "Latitude", "Longitude",
+                                              "RightAsc", "Declination", "Altitude", "Azimuth", "RiseTime",
+                                              "TransitTime", "SetTime", "julianDate", "localSiderealTime",
+                                              "altitude", "azimuth", "rightAscension", "declination"}));
     std::istringstream in(lines.out);
     for (std::string line; std::getline(in, line);) {
         std::string name = line.substr(0, line.find(':')), text = line.substr(name.size() + 2);
-        EXPECT_NE(json.out.find("\"" + name + "\": \"" + text + "\""), std::string::npos) << line;
+        EXPECT_EQ(json.value(name, "(missing)"), text) << line;
     }
-    EXPECT_NEAR(JsonNumber(json.out, "julianDate"), 2461381.5 + 2.5 / 24, 1e-6);
-    EXPECT_NEAR(JsonNumber(json.out, "localSiderealTime"), 2.6089, 1e-3);
-    EXPECT_NEAR(JsonNumber(json.out, "altitude"), 28.3466, 5e-3);
-    EXPECT_NEAR(JsonNumber(json.out, "azimuth"), 126.876, 5e-3);
-    EXPECT_NEAR(JsonNumber(json.out, "rightAscension"), 5.61013, 1e-4);
-    EXPECT_NEAR(JsonNumber(json.out, "declination"), -5.3743, 1e-3);
+    EXPECT_NEAR(json["julianDate"].get<double>(), 2461381.5 + 2.5 / 24, 1e-6);
+    EXPECT_NEAR(json["localSiderealTime"].get<double>(), 2.6089, 1e-3);
+    EXPECT_NEAR(json["altitude"].get<double>(), 28.3466, 5e-3);
+    EXPECT_NEAR(json["azimuth"].get<double>(), 126.876, 5e-3);
+    EXPECT_NEAR(json["rightAscension"].get<double>(), 5.61013, 1e-4);
+    EXPECT_NEAR(json["declination"].get<double>(), -5.3743, 1e-3);
 }
 
 // The Moon's fields take the places of a catalog object's names (UTF-8).
@@ -115,22 +121,27 @@ TEST(CliShow, TheMoonsFigures) {
 }
 
 TEST(CliShow, JsonCarriesTheBodiesRawNumbers) {
-    CliRun saturn = Cli(kEvening + "--planet 6 --json");
-    ASSERT_EQ(saturn.code, 0) << saturn.err;
-    EXPECT_NEAR(JsonNumber(saturn.out, "distanceAU"), 8.987, 0.1);
-    EXPECT_NEAR(JsonNumber(saturn.out, "diameterArcsec"), 165.46 / JsonNumber(saturn.out, "distanceAU"),
-                1e-9);
-    EXPECT_NEAR(JsonNumber(saturn.out, "elongation"), 112.9, 2.0);
-    EXPECT_NE(saturn.out.find("\"constellation\": \"Cet\""), std::string::npos) << saturn.out;
-    EXPECT_EQ(saturn.out.find("distanceKm"), std::string::npos);
+    CliRun saturnRun = Cli(kEvening + "--planet 6 --json");
+    ASSERT_EQ(saturnRun.code, 0) << saturnRun.err;
+    nlohmann::ordered_json saturn = Json(saturnRun);
+    ASSERT_TRUE(saturn.is_object()) << saturnRun.out;
+    const double distance = saturn.value("distanceAU", 0.0);
+    EXPECT_NEAR(distance, 8.987, 0.1);
+    EXPECT_NEAR(saturn.value("diameterArcsec", 0.0), 165.46 / distance, 1e-9);
+    EXPECT_NEAR(saturn.value("elongation", 0.0), 112.9, 2.0);
+    EXPECT_EQ(saturn.value("constellation", ""), "Cet");
+    EXPECT_FALSE(saturn.contains("distanceKm"));
 
-    CliRun moon = Cli(kEvening + "--planet 3 --json");
-    ASSERT_EQ(moon.code, 0) << moon.err;
-    EXPECT_NEAR(JsonNumber(moon.out, "distanceKm"), 406860.0, 2000.0);
-    EXPECT_NEAR(JsonNumber(moon.out, "phaseAngle"), 338.6, 3.0);
-    EXPECT_NEAR(JsonNumber(moon.out, "diameterArcsec"), 29.4 * 60.0, 30.0);
-    EXPECT_NE(moon.out.find("\"constellation\": \"Lib\""), std::string::npos) << moon.out;
-    EXPECT_EQ(moon.out.find("distanceAU"), std::string::npos);
+    CliRun moonRun = Cli(kEvening + "--planet 3 --json");
+    ASSERT_EQ(moonRun.code, 0) << moonRun.err;
+    nlohmann::ordered_json moon = Json(moonRun);
+    ASSERT_TRUE(moon.is_object()) << moonRun.out;
+    EXPECT_NEAR(moon.value("distanceKm", 0.0), 406860.0, 2000.0);
+    EXPECT_NEAR(moon.value("phaseAngle", 0.0), 338.6, 3.0);
+    EXPECT_NEAR(moon.value("diameterArcsec", 0.0), 29.4 * 60.0, 30.0);
+    EXPECT_EQ(moon.value("constellation", ""), "Lib");
+    EXPECT_EQ(moon.value("Name2label", ""), "Phase=   New   ");
+    EXPECT_FALSE(moon.contains("distanceAU"));
 }
 
 TEST(CliShow, BadArgumentsGiveOneLineAndExitCode2) {
