@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli_show.h"
+#include "app/cli_app.h"
 #include "platform/clock.h"
 #include "platform/time_zone.h"
 

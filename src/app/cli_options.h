@@ -1,57 +1,49 @@
-// Options of the talvo-cli commands, read and checked.
+// The options of the talvo-cli commands: those every command takes (the site, the zone and the
+// moment), and how a command adds an option whose text TALVO's own rules read.
 #pragma once
 
+#include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
-#include <vector>
+#include <utility>
+
+#include "app/cli_values.h"
 
 namespace talvo {
 
-struct CliDate {
-    int year = 0, month = 0, day = 0;
-};
-
-struct CliTime {
-    int hour = 0, minute = 0, second = 0;
-};
-
-// Exit codes of the companion.
-inline constexpr int kCliOk = 0;
-inline constexpr int kCliNothingFound = 1;
-inline constexpr int kCliBadArguments = 2;
-
-enum class CliCommand { Show, Find };
-
-struct CliOptions {
+struct CliSessionOptions {
     std::optional<double> latitudeDegrees;   // north positive
     std::optional<double> longitudeDegrees;  // WEST positive
     std::optional<double> utcOffsetHours;    // WEST positive: UT = local + offset
     std::optional<CliDate> date;             // local
     std::optional<CliTime> time;             // local
-    std::optional<double> raHours;
-    std::optional<double> decDegrees;
-    double epoch = 2000.0;                   // epoch of --ra/--dec
-    std::optional<int> planet;               // row of the solar-system list, 0 Sun ... 9 Pluto
     std::optional<double> fixedEpoch;        // the telescope's fixed epoch
-    bool json = false;
-    bool help = false;
-
-    // find
-    std::string name;                 // the name to search for (with "*" as a wildcard)
-    std::string secondName;
-    std::string minimumAltitude;      // degrees, as typed; empty: no limit
-    std::string maximumAltitude;
-    std::string faintestMagnitude;
-    std::string catalogPath;          // empty: the default catalog beside the program
-    bool bestOf = false;              // Best of the Sky instead of a name
 };
 
-// Reads the options of `command`; on a bad argument returns nothing and sets `error` to one
-// line saying what is wrong.
-std::optional<CliOptions> ParseCliOptions(const std::vector<std::string>& args, CliCommand command,
-                                          std::string& error);
+// A check of the text typed by `read` (text -> CliRead); what it finds wrong becomes the line
+// "OPTION: problem". It runs before CLI11 converts the text, whose own conversion would take hex,
+// exponents and infinities.
+template <typename Reader>
+CLI::Validator ReadBy(Reader read) {
+    return CLI::Validator([read](std::string& text) { return read(text).problem; }, "");
+}
 
-// The usage text of a command.
-const char* CliUsage(CliCommand command);
+// A reader of plain decimal numbers from `low` to `high`.
+inline auto DecimalIn(double low, double high, std::string outside) {
+    return [low, high, outside = std::move(outside)](const std::string& text) {
+        return ReadDecimal(text, low, high, outside);
+    };
+}
+
+// Adds the option `name`, whose text `read` checks and whose value is kept in `target`.
+template <typename T, typename Reader>
+CLI::Option* AddReadOption(CLI::App& command, const std::string& name, std::optional<T>& target, Reader read,
+                           const std::string& description) {
+    auto keep = [&target, read](const std::string& text) { target = read(text).value; };
+    return command.add_option_function<std::string>(name, keep, description)->check(ReadBy(read));
+}
+
+// --lat, --lon, --utc-offset, --date, --time and --fixed-epoch.
+void AddSessionOptions(CLI::App& command, CliSessionOptions& options);
 
 }  // namespace talvo

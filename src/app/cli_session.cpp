@@ -5,7 +5,7 @@
 
 namespace talvo {
 
-void PrepareCliSession(SessionState& state, const CliOptions& options, const platform::Clock& clock,
+void PrepareCliSession(SessionState& state, const CliSessionOptions& options, const platform::Clock& clock,
                        const platform::TimeZone& zone) {
     platform::IgnoreFileSizeSignal();
     SetSite(state.site, options.latitudeDegrees.value_or(0.0), options.longitudeDegrees.value_or(0.0));

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
 
 #include "app/cli_options.h"
 #include "session/session_state.h"
@@ -14,10 +13,12 @@ namespace talvo {
 // The zone of --utc-offset (a fixed offset without daylight time), or the system's.
 class CliZone {
 public:
-    CliZone(const CliOptions& options, const platform::TimeZone& systemZone) : system_(systemZone) {
+    CliZone(const CliSessionOptions& options, const platform::TimeZone& systemZone) : system_(systemZone) {
         if (options.utcOffsetHours) given_.emplace(*options.utcOffsetHours);
     }
-    const platform::TimeZone& Get() const { return given_ ? static_cast<const platform::TimeZone&>(*given_) : system_; }
+    const platform::TimeZone& Get() const {
+        return given_ ? static_cast<const platform::TimeZone&>(*given_) : system_;
+    }
 
 private:
     const platform::TimeZone& system_;
@@ -27,11 +28,7 @@ private:
 // Site, zone, date order, fixed epoch and moment from the options, and the time scales for it.
 // A moment given on the command line is fictitious time, as the window's Date and Time
 // commands make it; otherwise the clock is read now, in real time.
-void PrepareCliSession(SessionState& state, const CliOptions& options, const platform::Clock& clock,
+void PrepareCliSession(SessionState& state, const CliSessionOptions& options, const platform::Clock& clock,
                        const platform::TimeZone& zone);
-
-// `talvo-cli find`.
-int RunFind(const CliOptions& options, const platform::Clock& clock, const platform::TimeZone& systemZone,
-            std::ostream& out, std::ostream& err);
 
 }  // namespace talvo

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/cli_show.h"
+#include "app/cli_app.h"
 #include "catalog/catalog_fixture.h"
 #include "platform/fixed_time_zone.h"
 #include "support/fake_clock.h"
@@ -95,11 +95,26 @@ TEST_F(CliFindTest, ExitCodeTwoForACatalogThatCannotBeOpenedOrBadOptions) {
     EXPECT_EQ(missing.out, "");
     EXPECT_EQ(missing.err, "talvo-cli find: CANNOT OPEN CATALOG missing.tlv\n");
     UseCatalog({High({"M31"})});
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, {"M31", "--min-alt", "abc"}, {"M31", "--best-of"}}) {
+    for (const std::vector<std::string>& args : {std::vector<std::string>{},
+                                                 {"M31", "--min-alt", "abc"},
+                                                 {"M31", "--max-mag", "1e1"},
+                                                 {"M31", "--best-of"},
+                                                 {"NGC", "7009"},
+                                                 {"M31", "--second"},
+                                                 {"M31", "--colour", "red"}}) {
         CliRun run = Find(args);
         EXPECT_EQ(run.code, 2) << args.size();
         EXPECT_TRUE(run.out.empty() && !run.err.empty());
+        EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    }
+}
+
+TEST_F(CliFindTest, HelpListsTheOptions) {
+    CliRun run = Find({"--help"});
+    EXPECT_EQ(run.code, 0);
+    for (const char* option : {"NAME", "--best-of", "--second NAME", "--min-alt DEG", "--max-alt DEG",
+                               "--max-mag MAG", "--catalog FILE", "--lat DEG", "--date YYYY-MM-DD"}) {
+        EXPECT_NE(run.out.find("  " + std::string(option)), std::string::npos) << option << "\n" << run.out;
     }
 }
 

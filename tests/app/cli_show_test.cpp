@@ -1,16 +1,16 @@
-#include "app/cli_show.h"
-
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <nlohmann/json.hpp>
 #include <regex>
 #include <sstream>
 #include <string>
 #include <utility>
 
+#include "app/cli_app.h"
 #include "platform/fixed_time_zone.h"
 #include "support/fake_clock.h"
 
@@ -22,14 +22,19 @@ struct CliRun {
     std::string out, err;
 };
 
-// The words of `command` run with the system clock at 2026-12-06 21:30:00, 5 hours west of UTC.
-CliRun Cli(const std::string& command) {
-    std::istringstream words(command);
+// `args` run with the system clock at 2026-12-06 21:30:00, 5 hours west of UTC.
+CliRun Cli(const std::vector<std::string>& args) {
     testing::FakeClock clock({2026, 12, 6, 21, 30, 0});
     platform::FixedTimeZone zone(5.0);
     std::ostringstream out, err;
-    int code = RunCli({std::istream_iterator<std::string>(words), {}}, clock, zone, out, err);
+    int code = RunCli(args, clock, zone, out, err);
     return {code, out.str(), err.str()};
+}
+
+// The words of `command`.
+CliRun Cli(const std::string& command) {
+    std::istringstream words(command);
+    return Cli(std::vector<std::string>{std::istream_iterator<std::string>(words), {}});
 }
 
 // 2026-12-06 21:30 EST at 40.5 N 74.25 W, then what is shown: M42, or a body.
@@ -42,9 +47,9 @@ std::string Field(const std::string& out, const std::string& name) {
     return std::regex_search(out, m, std::regex("(^|\n)" + name + ": ([^\n]*)\n")) ? m[2].str() : "(missing)";
 }
 
-double JsonNumber(const std::string& json, const std::string& key) {
-    std::smatch m;
-    return std::regex_search(json, m, std::regex("\"" + key + "\": ([-0-9.eE+]+)")) ? std::stod(m[1]) : -1e9;
+// The JSON printed, parsed back; a discarded value when it is not JSON.
+nlohmann::ordered_json Json(const CliRun& run) {
+    return nlohmann::ordered_json::parse(run.out, nullptr, false);
 }
 
 // M42 from 40.5 N at sidereal time 2h36.5m is three hours east of the meridian, 28 degrees up
@@ -71,23 +76,28 @@ TEST(CliShow, TheTenFieldsOfAnObject) {
 
 // One flat object on one line: each text of the lines, then the numbers.
 TEST(CliShow, JsonHasTheTextsAndTheNumbers) {
-    CliRun lines = Cli(kM42), json = Cli(kM42 + " --json");
-    ASSERT_EQ(json.code, 0) << json.err;
-    const std::string value = R"re(("(?:[^"\\]|\\.)*"|-?\d+(?:\.\d+)?(?:[eE][-+]?\d+)?))re";
-    EXPECT_TRUE(std::regex_match(json.out,
-                                 std::regex(R"(\{"\w+": )" + value + R"((, "\w+": )" + value + R"()*\}\n)")))
-        << json.out;
+    CliRun lines = Cli(kM42), printed = Cli(kM42 + " --json");
+    ASSERT_EQ(printed.code, 0) << printed.err;
+    EXPECT_EQ(printed.out.find('\n'), printed.out.size() - 1) << printed.out;
+    nlohmann::ordered_json json = Json(printed);
+    ASSERT_TRUE(json.is_object()) << printed.out;
+    std::vector<std::string> keys;
+    for (const auto& item : json.items()) keys.push_back(item.key());
+    EXPECT_EQ(keys, (std::vector<std::string>{"Time", "Date", "gmt", "SiderealTime", "Latitude", "Longitude",
+                                              "RightAsc", "Declination", "Altitude", "Azimuth", "RiseTime",
+                                              "TransitTime", "SetTime", "julianDate", "localSiderealTime",
+                                              "altitude", "azimuth", "rightAscension", "declination"}));
     std::istringstream in(lines.out);
     for (std::string line; std::getline(in, line);) {
         std::string name = line.substr(0, line.find(':')), text = line.substr(name.size() + 2);
-        EXPECT_NE(json.out.find("\"" + name + "\": \"" + text + "\""), std::string::npos) << line;
+        EXPECT_EQ(json.value(name, "(missing)"), text) << line;
     }
-    EXPECT_NEAR(JsonNumber(json.out, "julianDate"), 2461381.5 + 2.5 / 24, 1e-6);
-    EXPECT_NEAR(JsonNumber(json.out, "localSiderealTime"), 2.6089, 1e-3);
-    EXPECT_NEAR(JsonNumber(json.out, "altitude"), 28.3466, 5e-3);
-    EXPECT_NEAR(JsonNumber(json.out, "azimuth"), 126.876, 5e-3);
-    EXPECT_NEAR(JsonNumber(json.out, "rightAscension"), 5.61013, 1e-4);
-    EXPECT_NEAR(JsonNumber(json.out, "declination"), -5.3743, 1e-3);
+    EXPECT_NEAR(json["julianDate"].get<double>(), 2461381.5 + 2.5 / 24, 1e-6);
+    EXPECT_NEAR(json["localSiderealTime"].get<double>(), 2.6089, 1e-3);
+    EXPECT_NEAR(json["altitude"].get<double>(), 28.3466, 5e-3);
+    EXPECT_NEAR(json["azimuth"].get<double>(), 126.876, 5e-3);
+    EXPECT_NEAR(json["rightAscension"].get<double>(), 5.61013, 1e-4);
+    EXPECT_NEAR(json["declination"].get<double>(), -5.3743, 1e-3);
 }
 
 // The Moon's fields take the places of a catalog object's names (UTF-8).
@@ -111,32 +121,65 @@ TEST(CliShow, TheMoonsFigures) {
 }
 
 TEST(CliShow, JsonCarriesTheBodiesRawNumbers) {
-    CliRun saturn = Cli(kEvening + "--planet 6 --json");
-    ASSERT_EQ(saturn.code, 0) << saturn.err;
-    EXPECT_NEAR(JsonNumber(saturn.out, "distanceAU"), 8.987, 0.1);
-    EXPECT_NEAR(JsonNumber(saturn.out, "diameterArcsec"), 165.46 / JsonNumber(saturn.out, "distanceAU"),
-                1e-9);
-    EXPECT_NEAR(JsonNumber(saturn.out, "elongation"), 112.9, 2.0);
-    EXPECT_NE(saturn.out.find("\"constellation\": \"Cet\""), std::string::npos) << saturn.out;
-    EXPECT_EQ(saturn.out.find("distanceKm"), std::string::npos);
+    CliRun saturnRun = Cli(kEvening + "--planet 6 --json");
+    ASSERT_EQ(saturnRun.code, 0) << saturnRun.err;
+    nlohmann::ordered_json saturn = Json(saturnRun);
+    ASSERT_TRUE(saturn.is_object()) << saturnRun.out;
+    const double distance = saturn.value("distanceAU", 0.0);
+    EXPECT_NEAR(distance, 8.987, 0.1);
+    EXPECT_NEAR(saturn.value("diameterArcsec", 0.0), 165.46 / distance, 1e-9);
+    EXPECT_NEAR(saturn.value("elongation", 0.0), 112.9, 2.0);
+    EXPECT_EQ(saturn.value("constellation", ""), "Cet");
+    EXPECT_FALSE(saturn.contains("distanceKm"));
 
-    CliRun moon = Cli(kEvening + "--planet 3 --json");
-    ASSERT_EQ(moon.code, 0) << moon.err;
-    EXPECT_NEAR(JsonNumber(moon.out, "distanceKm"), 406860.0, 2000.0);
-    EXPECT_NEAR(JsonNumber(moon.out, "phaseAngle"), 338.6, 3.0);
-    EXPECT_NEAR(JsonNumber(moon.out, "diameterArcsec"), 29.4 * 60.0, 30.0);
-    EXPECT_NE(moon.out.find("\"constellation\": \"Lib\""), std::string::npos) << moon.out;
-    EXPECT_EQ(moon.out.find("distanceAU"), std::string::npos);
+    CliRun moonRun = Cli(kEvening + "--planet 3 --json");
+    ASSERT_EQ(moonRun.code, 0) << moonRun.err;
+    nlohmann::ordered_json moon = Json(moonRun);
+    ASSERT_TRUE(moon.is_object()) << moonRun.out;
+    EXPECT_NEAR(moon.value("distanceKm", 0.0), 406860.0, 2000.0);
+    EXPECT_NEAR(moon.value("phaseAngle", 0.0), 338.6, 3.0);
+    EXPECT_NEAR(moon.value("diameterArcsec", 0.0), 29.4 * 60.0, 30.0);
+    EXPECT_EQ(moon.value("constellation", ""), "Lib");
+    EXPECT_EQ(moon.value("Name2label", ""), "Phase=   New   ");
+    EXPECT_FALSE(moon.contains("distanceAU"));
 }
 
 TEST(CliShow, BadArgumentsGiveOneLineAndExitCode2) {
-    for (const char* line :
-         {"show --colour red", "show --lat forty", "show --lat 91", "show --lat=-90.5",
-          "show --date 1979-12-31", "show --date 2200-01-01", "show --date 2023-02-29",
-          "show --date 2100-02-29", "show --time 24:00:00", "show --lat", "show --ra 5.5",
-          "show --ra 24 --dec 0", "show --planet 10", "show --planet -1", "show --planet 2.5",
-          "show --planet x", "show --planet 3 --ra 1 --dec 2", "observe"}) {
-        CliRun run = Cli(line);
+    std::vector<std::vector<std::string>> cases = {
+        {}, {"show", "--date", " 2026-+1-06"}, {"show", "--date", "2026-+1-06"}, {"show", "--lat", " 40"}};
+    for (const char* line : {"show --colour red",
+                             "show --lat forty",
+                             "show --lat 91",
+                             "show --lat=-90.5",
+                             "show --epoch 0x7E4",
+                             "show --lat 4e1",
+                             "show --fixed-epoch 2e3",
+                             "show --ra inf --dec 0",
+                             "show --lon nan",
+                             "show --date 1979-12-31",
+                             "show --date 2200-01-01",
+                             "show --date 2023-02-29",
+                             "show --date 2100-02-29",
+                             "show --date 2026-1-06",
+                             "show --time 24:00:00",
+                             "show --time 9:30:00",
+                             "show --lat",
+                             "show --ra 5.5",
+                             "show --ra 24 --dec 0",
+                             "show --planet 10",
+                             "show --planet -1",
+                             "show --planet 2.5",
+                             "show --planet x",
+                             "show --planet 3 --ra 1 --dec 2",
+                             "show M42",
+                             "show find M42",
+                             "observe"}) {
+        std::istringstream words(line);
+        cases.emplace_back(std::istream_iterator<std::string>(words), std::istream_iterator<std::string>());
+    }
+    for (const std::vector<std::string>& args : cases) {
+        CliRun run = Cli(args);
+        const std::string line = args.empty() ? "(none)" : args.back();
         EXPECT_EQ(run.code, 2) << line;
         EXPECT_EQ(run.out, "") << line;
         ASSERT_FALSE(run.err.empty()) << line;
@@ -144,6 +187,36 @@ TEST(CliShow, BadArgumentsGiveOneLineAndExitCode2) {
     }
     EXPECT_EQ(Cli("show --date 2024-02-29").code, 0);
     EXPECT_EQ(Cli("show --lat=-90 --time 23:59:59").code, 0);
+}
+
+// The line names the option and what is wrong with its value.
+TEST(CliShow, TheLineSaysWhatIsWrong) {
+    EXPECT_EQ(Cli("show --epoch 0x7E4").err, "talvo-cli show: --epoch: '0x7E4' is not a number\n");
+    EXPECT_EQ(Cli({"show", "--date", " 2026-+1-06"}).err,
+              "talvo-cli show: --date: ' 2026-+1-06' is not a date of the form YYYY-MM-DD\n");
+    EXPECT_EQ(Cli("show --lat 91").err,
+              "talvo-cli show: --lat: latitude must be between -90 and 90 degrees\n");
+    EXPECT_EQ(Cli("show --json --colour red").err,
+              "talvo-cli show: unknown option '--colour' (talvo-cli show --help lists the options)\n");
+    EXPECT_EQ(Cli("show --lat").err.rfind("talvo-cli show: --lat", 0), 0u);
+    EXPECT_EQ(Cli("observe").err, "talvo-cli: unknown command 'observe' (talvo-cli --help lists them)\n");
+}
+
+TEST(CliShow, HelpListsTheCommandsAndTheOptions) {
+    CliRun top = Cli("--help");
+    EXPECT_EQ(top.code, 0);
+    EXPECT_EQ(top.err, "");
+    EXPECT_NE(top.out.find("  show "), std::string::npos) << top.out;
+    EXPECT_NE(top.out.find("  find "), std::string::npos) << top.out;
+
+    CliRun show = Cli("show --help");
+    EXPECT_EQ(show.code, 0);
+    EXPECT_EQ(show.err, "");
+    for (const char* option :
+         {"--lat DEG", "--lon DEG", "--utc-offset HOURS", "--date YYYY-MM-DD", "--time HH:MM:SS",
+          "--fixed-epoch YEAR", "--ra HOURS", "--dec DEG", "--epoch YEAR", "--planet N", "--json"}) {
+        EXPECT_NE(show.out.find("  " + std::string(option)), std::string::npos) << option << "\n" << show.out;
+    }
 }
 
 TEST(CliShow, FixedEpochAppliesInRealTimeOnly) {
