@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -115,6 +116,36 @@ TEST_F(CliFindTest, HelpListsTheOptions) {
     for (const char* option : {"NAME", "--best-of", "--second NAME", "--min-alt DEG", "--max-alt DEG",
                                "--max-mag MAG", "--catalog FILE", "--lat DEG", "--date YYYY-MM-DD"}) {
         EXPECT_NE(run.out.find("  " + std::string(option)), std::string::npos) << option << "\n" << run.out;
+    }
+}
+
+// Best of the Sky judges a planet where the window shows it: at its position of date, not of 2000.
+TEST_F(CliFindTest, BestOfPlanetsStandWhereTheWindowShowsThem) {
+    const std::string planets = "!Planet=05&^05          05";
+    testing::WriteCatalog(dir.File("planets.tlv"), {planets, "!Planet=06&^05          05"});
+    const std::vector<std::string> moment = {"--lat", "40.5",   "--lon",      "74.25",  "--utc-offset",
+                                             "5",     "--date", "2026-12-15", "--time", "23:30:00"};
+    std::vector<std::string> args = {"find", "--best-of", "--catalog", dir.File("planets.tlv")};
+    args.insert(args.end(), moment.begin(), moment.end());
+    testing::FakeClock clock({2026, 12, 15, 23, 30, 0});
+    platform::FixedTimeZone zone(5.0);
+    std::ostringstream out, err;
+    ASSERT_EQ(RunCli(args, clock, zone, out, err), 0) << err.str();
+
+    std::istringstream lines(out.str());
+    for (const int body : {5, 6}) {
+        std::string line;
+        ASSERT_TRUE(std::getline(lines, line));
+        const std::size_t at = line.find("Alt=");
+        ASSERT_NE(at, std::string::npos) << line;
+        const double offered = std::stod(line.substr(at + 4));
+
+        std::vector<std::string> show = {"show", "--planet", std::to_string(body), "--json"};
+        show.insert(show.end(), moment.begin(), moment.end());
+        std::ostringstream shown, showErr;
+        ASSERT_EQ(RunCli(show, clock, zone, shown, showErr), 0) << showErr.str();
+        const double altitude = nlohmann::json::parse(shown.str()).at("altitude").get<double>();
+        EXPECT_NEAR(offered, altitude, 0.1) << "body " << body;
     }
 }
 
