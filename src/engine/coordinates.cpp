@@ -19,14 +19,6 @@ double CosineRatio(double numerator, double denominator) {
     return Clamp1(numerator / denominator);
 }
 
-// The angle whose cosine is c, in 0..pi, through the arctangent form (no acos): pi/2 at c = 0,
-// pi - angle for negative c.
-double AngleFromCosine(double c) {
-    if (c == 0.0) return kPi / 2.0;
-    double angle = std::atan(std::fabs(std::sqrt(1.0 - c * c) / c));
-    return c < 0.0 ? kPi - angle : angle;
-}
-
 // Splits a declination in degrees into the object's fields, the way precession and the
 // alt-az inversion store it: whole degrees toward zero, minutes never negative.
 void StoreDeclination(CurrentObject& object, double dec) {
@@ -45,9 +37,7 @@ double GetTargetEpoch(const ClockState& clock, double fixedEpoch) {
     return (clock.realTime && fixedEpoch > 0.0) ? fixedEpoch : clock.epochOfDate;
 }
 
-double RightAscensionHours(const CurrentObject& object) {
-    return object.raHours + object.raMinutes / 60.0;
-}
+double RightAscensionHours(const CurrentObject& object) { return object.raHours + object.raMinutes / 60.0; }
 
 double DeclinationDegrees(const CurrentObject& object) {
     if (object.decDegrees < 0) return object.decDegrees - object.decMinutes / 60.0;
@@ -102,8 +92,8 @@ void Precess(CurrentObject& object, double from, double to, double latitude) {
     double alphaRad = alpha / kDegreesPerRadian;
     double deltaRad = delta / kDegreesPerRadian;
 
-    double ra = alpha / 15.0 +
-                (m / 15.0 + (n / 15.0) * std::sin(alphaRad) * std::tan(deltaRad)) * years / 3600.0;
+    double ra =
+        alpha / 15.0 + (m / 15.0 + (n / 15.0) * std::sin(alphaRad) * std::tan(deltaRad)) * years / 3600.0;
     double dec = delta + n * std::cos(alphaRad) * years / 3600.0;
 
     ra -= 24.0 * Fix(ra / 24.0);
@@ -186,14 +176,6 @@ void CalcRaDecFromAltAz(CurrentObject& object, double latitude, double localSide
     if (ra < 0.0) ra += 24.0;
     object.raMinutes = 60.0 * (ra - Int(ra));
     object.raHours = static_cast<int>(Int(ra));
-}
-
-double Rev2Pi(double x) {
-    double r = x / kTwoPi;
-    double sign = r > 0.0 ? 1.0 : (r < 0.0 ? -1.0 : 0.0);
-    r = (r - Int(std::fabs(r)) * sign) * kTwoPi;
-    if (r < 0.0) r += kTwoPi;
-    return r;
 }
 
 }  // namespace talvo

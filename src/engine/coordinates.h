@@ -31,9 +31,6 @@ float CalcAltAz(CurrentObject& object, double latitude, double localSiderealTime
 // 0 is taken as 1/120 degree.
 void CalcRaDecFromAltAz(CurrentObject& object, double latitude, double localSiderealTime);
 
-// The angle (radians) reduced to 0 <= result < 2 pi (with 2 pi = 6.2831853).
-double Rev2Pi(double x);
-
 // Stores a right ascension (hours) and declination (degrees) in the object's split fields and
 // sets decSign; the epoch and the other fields are left as they are.
 void StorePosition(CurrentObject& object, double raHours, double decDegrees);

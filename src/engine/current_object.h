@@ -28,29 +28,29 @@ struct CurrentObject {
     int decSign = 1;          // -1 only when the declination is negative and decDegrees is 0
     double epoch = 2000.0;    // year the position refers to
 
-    double altitude = 0.0;         // degrees, apparent
-    double altitudeMinutes = 0.0;  // arc-minutes of the altitude, never negative
-    double azimuth = 0.0;          // degrees, 0 <= azimuth < 360
-    double azimuthMinutes = 0.0;   // 60 x fraction of the azimuth
-    double refraction = 0.0;       // arc-minutes applied by the last conversion (0 when none)
-    double meridianAltitude = 0.0; // degrees at upper transit, from whole degrees of declination
+    double altitude = 0.0;          // degrees, apparent
+    double altitudeMinutes = 0.0;   // arc-minutes of the altitude, never negative
+    double azimuth = 0.0;           // degrees, 0 <= azimuth < 360
+    double azimuthMinutes = 0.0;    // 60 x fraction of the azimuth
+    double refraction = 0.0;        // arc-minutes applied by the last conversion (0 when none)
+    double meridianAltitude = 0.0;  // degrees at upper transit, from whole degrees of declination
 
     // Rise, transit and set: caption and value of each field (local clock times "hh:mm" and a
     // day marker "  ", " +" or " -").
     std::string riseLabel, riseText, transitLabel, transitText, setLabel, setText;
 
     // The Sun, the Moon and the planets.
-    std::string constellation;       // 12-character name
+    std::string constellation;              // 12-character name
     std::string constellationAbbreviation;  // "Vir"
-    double distanceAU = 0.0;         // Sun and planets, astronomical units
-    double raDecimalHours = 0.0;     // a planet's right ascension for the equinox 2000, hours
-    float moonDistanceKm = 0.0f;     // topocentric, kilometres
-    float moonDiameter = 0.0f;       // apparent, arc-minutes
-    double phaseAngle = 0.0;         // the Moon's longitude minus the Sun's, degrees 0-360
-    double elongation = 0.0;         // angle from the Sun along the ecliptic, degrees 0-180
-    std::string phaseName;           // 8 characters: "  New   ", "Wax Cres", ...
-    std::string elongationText;      // 12 characters: " 45", degree sign, " Evening"
-    std::string elongationDegrees;   // whole degrees as text, " 45"
+    double distanceAU = 0.0;                // Sun and planets, astronomical units
+    double raDecimalHours = 0.0;            // a planet's right ascension for the equinox 2000, hours
+    float moonDistanceKm = 0.0f;            // topocentric, kilometres
+    float moonDiameter = 0.0f;              // apparent, arc-minutes
+    double phaseAngle = 0.0;                // the Moon's longitude minus the Sun's, degrees 0-360
+    double elongation = 0.0;                // angle from the Sun along the ecliptic, degrees 0-180
+    std::string phaseName;                  // 8 characters: "  New   ", "Wax Cres", ...
+    std::string elongationText;             // 12 characters: " 45", degree sign, " Evening"
+    std::string elongationDegrees;          // whole degrees as text, " 45"
 };
 
 }  // namespace talvo

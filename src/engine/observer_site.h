@@ -11,8 +11,8 @@ namespace talvo {
 struct SiteAngleParts {
     int degrees = 0;
     double minutes = 0.0;
-    int sign = 1;              // -1 only when the value is negative and `degrees` is 0
-    std::string signText;      // "-" when the value is negative, else empty
+    int sign = 1;          // -1 only when the value is negative and `degrees` is 0
+    std::string signText;  // "-" when the value is negative, else empty
 };
 
 struct ObserverSite {

@@ -10,7 +10,6 @@ namespace talvo {
 
 namespace {
 
-constexpr double kRadiansPerDegree = 0.0174532925;
 constexpr double kJ2000 = 2451545.0;                     // Julian date of 2000 January 1.5
 constexpr double kObliquityJ2000 = 0.40891828634391003;  // radians, 23.4393 degrees
 constexpr int kEarth = 3;
@@ -45,15 +44,60 @@ struct ElementsJ2000 {
 };
 constexpr ElementsJ2000 kJ2000Elements[10] = {
     {},
-    {{7.00487, -1.78797e-7}, {48.33167, -3.3942e-6}, {77.45645, 4.36208e-6}, {0.38709893, 1.80698e-11}, {0.20563069, 6.91855e-10}, {252.25084, 4.092338796}},
-    {{3.39471, -2.17507e-8}, {76.68069, -7.5815e-6}, {131.53298, -8.27439e-7}, {0.72333199, 2.51882e-11}, {0.00677323, -1.35195e-9}, {181.97973, 1.602130474}},
-    {{0.00005, -3.56985e-7}, {-11.26064, -0.00013863}, {102.94719, 9.11309e-6}, {1.00000011, -1.36893e-12}, {0.01671022, -1.04148e-9}, {100.46435, 0.985609101}},
-    {{1.85061, -1.93703e-7}, {49.57854, -7.7587e-6}, {336.04084, 1.187e-5}, {1.52366231, -1.977e-9}, {0.09341233, -3.25859e-9}, {355.45332, 0.524033035}},
-    {{1.3053, -3.15613e-8}, {100.55615, 9.25675e-6}, {14.75385, 6.38779e-6}, {5.20336301, 1.66289e-8}, {0.04839266, -3.52635e-9}, {34.40438, 0.083086762}},
-    {{2.48424, 4.6469e-8}, {113.69954, -1.1529e-5}, {92.43194, -1.4822e-5}, {9.58193117, -8.255668e-8}, {0.0563828, -1.00649e-8}, {49.94432, 0.0334715}},
-    {{0.76986, -1.58947e-8}, {74.22988, 1.27873e-5}, {170.96424, 9.9822e-6}, {19.19126393, 4.16222e-8}, {0.04716771, -5.24298e-9}, {313.23218, 0.011731294}},
-    {{1.76917, -2.76827e-8}, {131.72169, -1.1503e-6}, {44.97135, -6.42201e-6}, {30.06896348, -3.42768e-8}, {0.00858587, 6.88296e-10}, {304.88003, 0.0059810572}},
-    {{17.14175, 8.41889e-8}, {110.30347, -2.839e-7}, {224.06676, -1.00578e-6}, {39.48168677, -2.10574e-8}, {0.24880766, 1.77002e-9}, {238.92881, 0.003975715}},
+    {{7.00487, -1.78797e-7},
+     {48.33167, -3.3942e-6},
+     {77.45645, 4.36208e-6},
+     {0.38709893, 1.80698e-11},
+     {0.20563069, 6.91855e-10},
+     {252.25084, 4.092338796}},
+    {{3.39471, -2.17507e-8},
+     {76.68069, -7.5815e-6},
+     {131.53298, -8.27439e-7},
+     {0.72333199, 2.51882e-11},
+     {0.00677323, -1.35195e-9},
+     {181.97973, 1.602130474}},
+    {{0.00005, -3.56985e-7},
+     {-11.26064, -0.00013863},
+     {102.94719, 9.11309e-6},
+     {1.00000011, -1.36893e-12},
+     {0.01671022, -1.04148e-9},
+     {100.46435, 0.985609101}},
+    {{1.85061, -1.93703e-7},
+     {49.57854, -7.7587e-6},
+     {336.04084, 1.187e-5},
+     {1.52366231, -1.977e-9},
+     {0.09341233, -3.25859e-9},
+     {355.45332, 0.524033035}},
+    {{1.3053, -3.15613e-8},
+     {100.55615, 9.25675e-6},
+     {14.75385, 6.38779e-6},
+     {5.20336301, 1.66289e-8},
+     {0.04839266, -3.52635e-9},
+     {34.40438, 0.083086762}},
+    {{2.48424, 4.6469e-8},
+     {113.69954, -1.1529e-5},
+     {92.43194, -1.4822e-5},
+     {9.58193117, -8.255668e-8},
+     {0.0563828, -1.00649e-8},
+     {49.94432, 0.0334715}},
+    {{0.76986, -1.58947e-8},
+     {74.22988, 1.27873e-5},
+     {170.96424, 9.9822e-6},
+     {19.19126393, 4.16222e-8},
+     {0.04716771, -5.24298e-9},
+     {313.23218, 0.011731294}},
+    {{1.76917, -2.76827e-8},
+     {131.72169, -1.1503e-6},
+     {44.97135, -6.42201e-6},
+     {30.06896348, -3.42768e-8},
+     {0.00858587, 6.88296e-10},
+     {304.88003, 0.0059810572}},
+    {{17.14175, 8.41889e-8},
+     {110.30347, -2.839e-7},
+     {224.06676, -1.00578e-6},
+     {39.48168677, -2.10574e-8},
+     {0.24880766, 1.77002e-9},
+     {238.92881, 0.003975715}},
 };
 
 // One orbit at a moment: angles in radians, a in AU.
@@ -94,8 +138,10 @@ void CalcPlanetPosition(CurrentObject& object, const Orbit& body, const Orbit& e
         double r = 0.0, v = 0.0;
         RadiusAndAnomaly(body, r, v);
         double u = v + body.perihelion - body.node;  // argument of latitude
-        x = r * (std::cos(body.node) * std::cos(u) - std::sin(body.node) * std::sin(u) * std::cos(body.inclination));
-        y = r * (std::sin(body.node) * std::cos(u) + std::cos(body.node) * std::sin(u) * std::cos(body.inclination));
+        x = r * (std::cos(body.node) * std::cos(u) -
+                 std::sin(body.node) * std::sin(u) * std::cos(body.inclination));
+        y = r * (std::sin(body.node) * std::cos(u) +
+                 std::cos(body.node) * std::sin(u) * std::cos(body.inclination));
         z = r * std::sin(u) * std::sin(body.inclination);
     }
     double gx = x - xEarth, gy = y - yEarth, gz = z;
@@ -129,7 +175,9 @@ Heliocentric Heliocentric1975(int row, double days) {
     while (n >= 3600.0) n -= 3600.0;
     while (n >= 360.0) n -= 360.0;
     double m = n + el.epochLongitude - el.perihelion;
-    double l = std::fmod(n + (360.0 / 3.1415927) * el.eccentricity * std::sin(m / kDegreesPerRadian) + el.epochLongitude, 360.0);
+    double l = std::fmod(
+        n + (360.0 / 3.1415927) * el.eccentricity * std::sin(m / kDegreesPerRadian) + el.epochLongitude,
+        360.0);
     if (l < 0.0) l += 360.0;
     double nu = l - el.perihelion;
     double e = el.eccentricity;
@@ -160,7 +208,7 @@ double SolveKepler(double meanAnomaly, double e, int digits) {
         if (std::fabs(delta) <= tolerance) break;
     }
     double anomaly = 2.0 * std::atan(std::sqrt((1.0 + e) / (1.0 - e)) * std::tan(ecc / 2.0));
-    if (anomaly < 0.0) anomaly += 2.0 * 3.14159265;
+    if (anomaly < 0.0) anomaly += kTwoPi;
     return anomaly;
 }
 
@@ -184,14 +232,15 @@ double CalcElongation(CurrentObject& object, ClockState& clock) {
         const double lp = planet.projectedLongitude / kDegreesPerRadian, rp = planet.projectedRadius;
         double lambda;
         if (row < kEarth) {  // inside the Earth's orbit
-            lambda = 180.0 + earth.longitude +
-                     std::atan(rp * std::sin(bigL - lp) / (bigR - rp * std::cos(bigL - lp))) * kDegreesPerRadian;
+            lambda =
+                180.0 + earth.longitude +
+                std::atan(rp * std::sin(bigL - lp) / (bigR - rp * std::cos(bigL - lp))) * kDegreesPerRadian;
         } else {
-            lambda = planet.projectedLongitude +
-                     std::atan(bigR * std::sin(lp - bigL) / (rp - bigR * std::cos(lp - bigL))) * kDegreesPerRadian;
+            lambda =
+                planet.projectedLongitude +
+                std::atan(bigR * std::sin(lp - bigL) / (rp - bigR * std::cos(lp - bigL))) * kDegreesPerRadian;
         }
-        lambda = std::fmod(lambda, 360.0);
-        if (lambda < 0.0) lambda += 360.0;
+        lambda = Revolution(lambda);
         double elongation = lambda - sun.longitude;
         if (elongation < 0.0) elongation += 360.0;
         StoreElongation(object, elongation);

@@ -19,10 +19,10 @@ constexpr double kMoonClockRate = 1.0366;
 constexpr double kMoonExcess = 0.0366;
 
 struct Context {
-    double ra;         // hours
-    double lst;        // hours
-    double now;        // local clock time, hours
-    double altitude;   // apparent, degrees
+    double ra;        // hours
+    double lst;       // hours
+    double now;       // local clock time, hours
+    double altitude;  // apparent, degrees
     bool isMoon;
     bool sunOrMoon;
 };
@@ -48,12 +48,7 @@ double CrossingHourAngle(const Context& ctx, double colatitude, double polarDist
     // At a pole (co-latitude 0) the ratio is undefined: the object circles along the horizon.
     if (std::isnan(x)) x = -1.0;
     x = std::clamp(x, -1.0, 1.0);
-    double angle = kPi / 2.0;
-    if (x != 0.0) {
-        angle = std::atan(std::fabs(std::sqrt(1.0 - x * x) / x));
-        if (x < 0.0) angle = kPi - angle;
-    }
-    return angle * kDegreesPerRadian / 15.0;
+    return AngleFromCosine(x) * kDegreesPerRadian / 15.0;
 }
 
 void CalcRise(CurrentObject& object, const Context& ctx, double colatitude, double polarDistance) {

@@ -23,18 +23,11 @@ constexpr float kMoonPerigeeAtEpoch = 145.9601f;     // degrees
 constexpr float kMoonNodeAtEpoch = 248.6441f;        // degrees
 constexpr float kMoonInclination = 5.1453f;          // degrees
 
-constexpr double kRadiansPerDegree = 0.0174532925;
 constexpr double kEarthRadiusKm = 6378.14;
 constexpr double kMoonRadiusKm = 1738.0;
 
 double SinDeg(double degrees) { return std::sin(degrees / kDegreesPerRadian); }
 double CosDeg(double degrees) { return std::cos(degrees / kDegreesPerRadian); }
-
-// Into 0 <= angle < 360.
-double Revolution(double degrees) {
-    double r = std::fmod(degrees, 360.0);
-    return r < 0.0 ? r + 360.0 : r;
-}
 
 // atan(y/x) taken in the quadrant of (x, y), in 0..2 pi.
 double Quadrant(double y, double x) {
@@ -48,8 +41,8 @@ const char* PhaseName(double phaseAngle) {
         const char* name;
     };
     static constexpr Phase kPhases[] = {
-        {25, "  New   "},  {65, "Wax Cres"},  {115, "1st  Qtr"}, {155, "Wax Gibb"}, {205, "  Full  "},
-        {245, "Wan Gibb"}, {295, "Last Qtr"}, {335, "Wan Cres"},
+        {25, "  New   "},  {65, "Wax Cres"},  {115, "1st  Qtr"}, {155, "Wax Gibb"},
+        {205, "  Full  "}, {245, "Wan Gibb"}, {295, "Last Qtr"}, {335, "Wan Cres"},
     };
     for (const Phase& phase : kPhases) {
         if (phaseAngle < phase.below) return phase.name;
@@ -101,15 +94,15 @@ void StoreElongation(CurrentObject& object, double eastwardDegrees) {
     // Three columns of degrees, right-aligned, the degree sign, then the side of the Sun.
     std::string degrees = object.elongationDegrees;
     if (degrees.size() > 3) degrees = degrees.substr(degrees.size() - 3);
-    object.elongationText = std::string(3 - degrees.size(), ' ') + degrees + kDegreeSign +
-                            (morning ? " Morning" : " Evening");
+    object.elongationText =
+        std::string(3 - degrees.size(), ' ') + degrees + kDegreeSign + (morning ? " Morning" : " Evening");
 }
 
 void CalcPhaseAndElongation(CurrentObject& object, const ClockState& clock, const SunLongitude& sun) {
     const double days = clock.daysSince1975;
     const double k = 360.0 / 365.2422;
     double l = Revolution((360.0 / 27.32147) * days + kMoonMeanLongitudeAtEpoch);  // mean longitude
-    double mm = l - k * days / 8.850001 - kMoonPerigeeAtEpoch;                        // mean anomaly
+    double mm = l - k * days / 8.850001 - kMoonPerigeeAtEpoch;                     // mean anomaly
     mm = Revolution(mm);
     double node = Revolution(kMoonNodeAtEpoch - k * days / 18.61);
 
@@ -156,8 +149,10 @@ void CalcMoonPosition(CurrentObject& object, const ClockState& clock, double lat
     double r = std::sqrt(x * x + y * y);
     double v = Quadrant(y, x);
 
-    double xe = r * (std::cos(node) * std::cos(v + perigee) - std::sin(node) * std::sin(v + perigee) * std::cos(inclination));
-    double ye = r * (std::sin(node) * std::cos(v + perigee) + std::cos(node) * std::sin(v + perigee) * std::cos(inclination));
+    double xe = r * (std::cos(node) * std::cos(v + perigee) -
+                     std::sin(node) * std::sin(v + perigee) * std::cos(inclination));
+    double ye = r * (std::sin(node) * std::cos(v + perigee) +
+                     std::cos(node) * std::sin(v + perigee) * std::cos(inclination));
     double ze = r * std::sin(v + perigee) * std::sin(inclination);
     double longitude = Quadrant(ye, xe) * kDegreesPerRadian;
     double latitudeEcl = std::atan2(ze, std::sqrt(xe * xe + ye * ye)) * kDegreesPerRadian;
@@ -169,14 +164,16 @@ void CalcMoonPosition(CurrentObject& object, const ClockState& clock, double lat
     const double& m = meanAnomaly;
     const double& ms = sunMeanAnomaly;
 
-    longitude += -1.274 * std::sin(m - 2 * elongation) + 0.658 * std::sin(2 * elongation) - 0.186 * std::sin(ms) -
-                 0.059 * std::sin(2 * m - 2 * elongation) - 0.057 * std::sin(m - 2 * elongation + ms) +
-                 0.053 * std::sin(m + 2 * elongation) + 0.046 * std::sin(2 * elongation - ms) +
-                 0.041 * std::sin(m - ms) - 0.035 * std::sin(elongation) - 0.031 * std::sin(m + ms) -
+    longitude += -1.274 * std::sin(m - 2 * elongation) + 0.658 * std::sin(2 * elongation) -
+                 0.186 * std::sin(ms) - 0.059 * std::sin(2 * m - 2 * elongation) -
+                 0.057 * std::sin(m - 2 * elongation + ms) + 0.053 * std::sin(m + 2 * elongation) +
+                 0.046 * std::sin(2 * elongation - ms) + 0.041 * std::sin(m - ms) -
+                 0.035 * std::sin(elongation) - 0.031 * std::sin(m + ms) -
                  0.015 * std::sin(2 * argument - 2 * elongation) + 0.011 * std::sin(m - 4 * elongation);
-    latitudeEcl += -0.173 * std::sin(argument - 2 * elongation) - 0.055 * std::sin(m - argument - 2 * elongation) -
-                   0.046 * std::sin(m + argument - 2 * elongation) + 0.033 * std::sin(argument + 2 * elongation) +
-                   0.017 * std::sin(2 * m + argument);
+    latitudeEcl += -0.173 * std::sin(argument - 2 * elongation) -
+                   0.055 * std::sin(m - argument - 2 * elongation) -
+                   0.046 * std::sin(m + argument - 2 * elongation) +
+                   0.033 * std::sin(argument + 2 * elongation) + 0.017 * std::sin(2 * m + argument);
     r += -0.58 * std::cos(m - 2 * elongation) - 0.46 * std::cos(2 * elongation);
 
     // Ecliptic to equatorial, of date.

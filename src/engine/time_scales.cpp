@@ -73,8 +73,8 @@ bool CalcTime(ClockState& clock, const ObserverSite& site) {
         clock.utDayMark = '-';
     }
     double utHours = Int(m / 60.0);
-    clock.utText = TwoDigits(static_cast<long>(utHours)) + ":" +
-                   FormatFixed((m / 60.0 - utHours) * 60.0, 2, 0);
+    clock.utText =
+        TwoDigits(static_cast<long>(utHours)) + ":" + FormatFixed((m / 60.0 - utHours) * 60.0, 2, 0);
 
     int d = DaysSince1980(clock);
     clock.julianDate =

@@ -13,11 +13,10 @@ namespace talvo {
 
 // Days before the first of each month in a common year; entry 0 is 0, months are 1-12.
 inline constexpr std::array<int, 13> kDaysBeforeMonth = {0,   0,   31,  59,  90,  120, 151,
-                                                          181, 212, 243, 273, 304, 334};
+                                                         181, 212, 243, 273, 304, 334};
 
 // Days of each month, February with 29 (date entry and the time stamps use it); index 1-12.
-inline constexpr std::array<int, 13> kDaysInMonth = {0,  31, 29, 31, 30, 31, 30,
-                                                      31, 31, 30, 31, 30, 31};
+inline constexpr std::array<int, 13> kDaysInMonth = {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
 // Reads the local date and time of `clock` and the site's UTC offset (hours, west positive,
 // UT = local + offset) and longitude (whole degrees and minutes, west positive; the sign of

@@ -42,8 +42,7 @@ int MonthLength(int month, bool leapYear) {
 
 }  // namespace
 
-std::string StampAdd(const std::string& stamp, int days, int hours, int minutes, int seconds,
-                     bool leapYear) {
+std::string StampAdd(const std::string& stamp, int days, int hours, int minutes, int seconds, bool leapYear) {
     StampFields f = ReadStamp(stamp);
     f.second += seconds;
     f.minute += f.second / 60;
@@ -98,8 +97,8 @@ std::string StampSubtract(const std::string& stamp, int days, int hours, int min
 }
 
 std::string StampNow(const ClockState& clock, int hours, int minutes) {
-    std::string now = clock.hourText() + clock.minuteText() + clock.secondText() +
-                      clock.monthText() + clock.dayText() + clock.yearText();
+    std::string now = clock.hourText() + clock.minuteText() + clock.secondText() + clock.monthText() +
+                      clock.dayText() + clock.yearText();
     int total = hours * 60 + minutes;
     if (total >= 0) return StampAdd(now, 0, total / 60, total % 60, 0, clock.leapYear);
     return StampSubtract(now, 0, -total / 60, -total % 60, 0, clock.leapYear);

@@ -11,8 +11,7 @@ namespace talvo {
 // The stamp moved later by the given counts (each 0 or more). A day past the end of its month
 // rolls into the next month and year. February has 28 days unless `leapYear` (the flag of the
 // present date, ClockState.leapYear) is set. Unreadable fields read as 0.
-std::string StampAdd(const std::string& stamp, int days, int hours, int minutes, int seconds,
-                     bool leapYear);
+std::string StampAdd(const std::string& stamp, int days, int hours, int minutes, int seconds, bool leapYear);
 
 // The mirror image of StampAdd: the stamp moved earlier.
 std::string StampSubtract(const std::string& stamp, int days, int hours, int minutes, int seconds,
