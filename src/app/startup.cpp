@@ -11,7 +11,8 @@ bool StartSession(SessionState& state, const platform::TimeZone& zone) {
     state.appDir = platform::ProgramDirectory();
     bool found = !state.appDir.empty();
     state.transientDir = state.appDir + "TransientCats/";
-    if (found) platform::EnsureDirectory(state.transientDir);  // usually exists; failure is harmless
+    // The transient folder usually exists already; without it only transient catalogs are missing.
+    if (found) static_cast<void>(platform::EnsureDirectory(state.transientDir));
     state.catalogFolder = state.appDir;  // the default catalog lives beside the program
 
     BuildConstellationTable();

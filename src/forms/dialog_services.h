@@ -28,7 +28,7 @@ public:
     virtual void DoEvents() = 0;
 
     // Opens a document or web page with the desktop's opener; false when it could not start.
-    virtual bool OpenDocument(const std::string& pathOrUrl) = 0;
+    [[nodiscard]] virtual bool OpenDocument(const std::string& pathOrUrl) = 0;
 
     // Clears the clipboard and puts the text on it.
     virtual void SetClipboardText(const std::string& text) = 0;

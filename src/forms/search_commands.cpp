@@ -169,7 +169,7 @@ void SearchCommands::SaveMatches() {
         return;
     }
     if (!search.SearchOpen) {
-        dialogs_.OpenDocument(path);
+        ShowMatchesFile();
         mainWindow_.MatchesExhausted("m View Matches", search.MatchCount);
         return;
     }
@@ -192,6 +192,13 @@ void SearchCommands::SaveMatches() {
         dialogs_.OpenDocument(path);
     }
     mainWindow_.MatchesExhausted("m View Matches", count);
+}
+
+void SearchCommands::ShowMatchesFile() {
+    const std::string path = engine_.MatchesPath();
+    if (!dialogs_.OpenDocument(path)) {
+        Message("The matches are in " + path + ", but no program to show it could be started.");
+    }
 }
 
 bool SearchCommands::AddCurrentObject() {

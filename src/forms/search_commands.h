@@ -55,6 +55,7 @@ private:
     // Runs a scan with the Searching window shown, then reports how it ended.
     SearchOutcome Scan(const std::function<SearchOutcome()>& scan);
     void Report(SearchOutcome outcome);
+    void ShowMatchesFile();
     void Message(const std::string& text);
 
     SessionState& state_;

@@ -7,6 +7,6 @@ namespace talvo::platform {
 
 // Starts `xdg-open` with the path or address as its one argument (no shell is involved, so the
 // text is never interpreted). Returns false when the opener could not be started.
-bool OpenWithDesktop(const std::string& pathOrUrl);
+[[nodiscard]] bool OpenWithDesktop(const std::string& pathOrUrl);
 
 }  // namespace talvo::platform

@@ -10,6 +10,6 @@ namespace talvo::platform {
 std::string ProgramDirectory();
 
 // Creates the directory (and its parents); false when it does not exist afterwards.
-bool EnsureDirectory(const std::string& path);
+[[nodiscard]] bool EnsureDirectory(const std::string& path);
 
 }  // namespace talvo::platform
