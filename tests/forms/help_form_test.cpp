@@ -137,6 +137,11 @@ TEST_F(HelpFormTest, GuideLinkOpensTheInstalledGuideOrSaysItCannot) {
     form.Label1_Click();
     EXPECT_EQ(dialogs.openedDocuments, std::vector<std::string>{state.appDir + "TALVO-Guide.html"});
     EXPECT_EQ(dialogs.messages.size(), 1u);
+    // The link names the file beside the program that it opens, and the line above it says where
+    // the guide lies, not that it is on-line.
+    EXPECT_EQ(state.appDir + form.Label1.caption, dialogs.openedDocuments[0]);
+    EXPECT_EQ(form.Label3.caption.find("on-line"), std::string::npos);
+    EXPECT_NE(form.Label3.caption.find("beside the program"), std::string::npos);
 
     dialogs.openSucceeds = false;  // no desktop opener
     form.Label1_Click();
