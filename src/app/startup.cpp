@@ -1,18 +1,42 @@
 #include "app/startup.h"
 
+#include "catalog/catalog_reader.h"
 #include "engine/constellations.h"
 #include "platform/file_append.h"
 #include "platform/program_dir.h"
+#include "platform/sky_chart.h"
 
 namespace talvo {
 
-bool StartSession(SessionState& state, const platform::TimeZone& zone) {
+namespace {
+
+// Says where the default catalog was looked for when it cannot be read; empty when it can.
+std::string DefaultCatalogProblem(const SessionState& state) {
+    CatalogReader reader;
+    if (reader.Open(CatalogPath(state.catalogFolder, state.catalogFileName))) return {};
+    const std::string where = state.catalogFolder.empty() ? "the working directory" : state.catalogFolder;
+    return "CANNOT OPEN CATALOG " + state.catalogFileName + " (looked for in " + where + ")";
+}
+
+std::string StartupHint() {
+    if (platform::SkyChartDirectory().empty()) {
+        return "Hint: If you install the 'Skycharts' program (see documentation), you can get an 'instant "
+               "skychart' of any selected object.";
+    }
+    return "Hint: You can now invoke many functions quickly, using the keyboard shortcuts displayed on keys. "
+           "This is especially helpful when running TALVO on a Tablet.";
+}
+
+}  // namespace
+
+SessionStart StartSession(SessionState& state, const platform::TimeZone& zone) {
+    SessionStart start;
     platform::IgnoreFileSizeSignal();
     state.appDir = platform::ProgramDirectory();
-    bool found = !state.appDir.empty();
+    start.programDirFound = !state.appDir.empty();
     state.transientDir = state.appDir + "TransientCats/";
     // The transient folder usually exists already; without it only transient catalogs are missing.
-    if (found) static_cast<void>(platform::EnsureDirectory(state.transientDir));
+    if (start.programDirFound) static_cast<void>(platform::EnsureDirectory(state.transientDir));
     state.catalogFolder = state.appDir;  // the default catalog lives beside the program
 
     BuildConstellationTable();
@@ -21,7 +45,10 @@ bool StartSession(SessionState& state, const platform::TimeZone& zone) {
     // date order are decided as after a load of one.
     ApplySystemTimeZone(state, zone);
     ApplyDateOrder(state);
-    return found;
+
+    start.status = DefaultCatalogProblem(state);
+    if (start.status.empty()) start.status = StartupHint();
+    return start;
 }
 
 }  // namespace talvo

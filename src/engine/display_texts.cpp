@@ -139,7 +139,10 @@ std::string MagnitudeText(const CurrentObject& object) {
     return "Mag = " + FormatFixed(magnitude, magnitude < 10.0 ? 1 : 2, 1);
 }
 
-std::string Name1Text(const CurrentObject& object) { return "Name = " + ShownName(object.name1); }
+std::string Name1Text(const CurrentObject& object, bool longName) {
+    if (longName && !IsSolarSystemBody(object)) return "Long Name= " + ShownName(object.name1);
+    return "Name = " + ShownName(object.name1);
+}
 
 std::string Name2Text(const CurrentObject& object) {
     if (object.planetIndex == kMoon) return "Phase= " + object.phaseName;

@@ -48,13 +48,14 @@ std::string AzimuthText(const CurrentObject& object);
 // The object's description fields. For the Sun, the Moon and the planets they show the body's
 // figures instead of catalog names:
 //   Magnitude    "Mag = 4.5" (catalog), "Constellation= Virgo" (Moon), empty (Sun, planets)
-//   Name1        "Name = Jupiter     "
+//   Name1        "Name = Jupiter     ", or "Long Name= Omega Cen   " for a catalog object that a
+//                long-name search found (`longName`)
 //   Name2label   "Distance= 4.321 AU" (Sun, planets), "Phase= Wax Cres" (Moon), "Name2 = ..."
 //   name3label   "Elongation=  45° Evening" (Moon, planets), "Elongation= 0" (Sun), "Name3 = ..."
 //   Name4label   "Dist = 384,401.0 km " (Moon), "Constellation= Gemini" (Sun, planets), "Name4 = ..."
 //   Name5Label   "Size= 32.5'" (Sun), "Size= 31.2'  1.02x avg" (Moon), "Size= 41.23\"" (planets)
 std::string MagnitudeText(const CurrentObject& object);
-std::string Name1Text(const CurrentObject& object);
+std::string Name1Text(const CurrentObject& object, bool longName);
 std::string Name2Text(const CurrentObject& object);
 std::string Name3Text(const CurrentObject& object);
 std::string Name4Text(const CurrentObject& object);

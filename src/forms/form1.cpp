@@ -121,7 +121,8 @@ void Form1::DrawObjectFields() {
     CurrentObject& object = state_.object;
 
     Magnitude.caption = MagnitudeText(object);
-    Name1.caption = Name1Text(object);
+    // Only a search that looked at the long names of a long-name catalog found a long name.
+    Name1.caption = Name1Text(object, state_.longNameCatalog && state_.search.LongNameSearch);
     Name2label.caption = Name2Text(object);
     name3label.caption = Name3Text(object);
     Name4label.caption = Name4Text(object);

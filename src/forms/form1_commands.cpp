@@ -49,7 +49,7 @@ void Form1::SetUpButtons() {
     set(Scope, "x Options", "Click to select or manage Goto telescope, options");
     set(ObjectButton, "j Object", "Click to Specify the Position of an Object not in the Catalog");
     set(PreviousMatch, "p Previous", "Click to find the previous item matching the current  search");
-    set(SkyChart, "s SkyChart", "Click to show a sky chart centred on this object");
+    set(SkyChart, "s SkyChart", "Click to produce an \"Instant Sky Chart\" centered on this object");
     set(DetailedSearch, "w Search Wizard", "Click to find objects matching several criteria");
     set(Help, "h Help", "Click for program help");
     set(ObsLogButton, "o Observing Log", "Click to take observing notes on this object");
@@ -59,7 +59,7 @@ void Form1::SetUpButtons() {
     set(Command3, "l Load", "Click to load  location and option information from a file, or load from GPS");
     set(Command2, "v Save", "Click to save current location & options in a file");
     set(GotoButton, "g GoTo", "Click to have your telescope Goto this object");
-    set(Check1, "Night Vision", "Click to turn every window deep red, to keep your eyes dark-adapted");
+    set(Check1, "Night Vision", "Click to darken the screen for night vision");
     List1.toolTip = "Click to locate a Solar System object";
     List1.items.assign(kBodyListRows.begin(), kBodyListRows.end());
     for (Control* hidden : {&WriteMatchButton, &NextMatchButton, &AddObject}) {

@@ -13,10 +13,10 @@ namespace talvo {
 HelpForm::HelpForm(const SessionState& state, DialogServices& dialogs) : state_(state), dialogs_(dialogs) {
     List1.toolTip = "Click a topic to read about it";
     File1.toolTip = "Click a document to open it";
-    Label1.caption = std::string(kGuideFileName) + " (the user guide, installed with TALVO)";
+    Label1.caption = kGuideFileName;
     Label1.toolTip = "Click to read the TALVO user guide";
     Label2.caption = "Read Scripting Documentation for TALVO";
-    Label3.caption = "Latest TALVO program information is on-line at";
+    Label3.caption = "The TALVO user guide is installed beside the program:";
 
     List1.items.emplace_back();
     for (const HelpTopic& topic : HelpTopics()) List1.items.emplace_back(topic.name);

@@ -25,9 +25,9 @@ public:
     Control Text1;                        // the explanation of the selected topic
     ListControl File1;                    // the documentation files of the program directory
     std::string File1Pattern = "*.HTM*";  // compared without regard to case
-    Control Label1;                       // link to the user guide
+    Control Label1;                       // link to the user guide: the file it opens
     Control Label2;                       // "Read Scripting Documentation for TALVO"
-    Control Label3;                       // "Latest TALVO program information is on-line at"
+    Control Label3;                       // introduces Label1: the guide lies beside the program
 
     // Opens the window in the session's colours, with the topics, the blank row selected and the
     // documentation files of the program directory.

@@ -70,10 +70,10 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "can then paste it into another program, for example a planetarium program or a web search. This "
      "works for objects from a catalog."},
     {"Color",
-     "The main window has two colour schemes: yellow text on deep red (the default), which keeps your eyes "
-     "adapted to the dark, and dark text on white for daytime use. Click the title at the top of the main "
-     "window to switch between them; the choice is saved with your location and options. The colours "
-     "cannot be changed while Night Vision is on."},
+     "The main window shows yellow text on deep red, which keeps your eyes adapted to the dark. A second "
+     "colour scheme, dark text on white for daytime use, chosen by clicking the title at the top of the "
+     "main window, comes in a later version of TALVO; in this version the title does not change the "
+     "colours."},
     {"COM port",
      "A COM port is a serial port through which TALVO talks to a GoTo telescope or a GPS receiver; a "
      "USB-to-serial adapter provides one. Choose the telescope's port and the GPS receiver's port in \"x "
@@ -153,14 +153,15 @@ constexpr std::array<HelpTopic, 55> kTopics{{
     {"Latitude",
      "Latitude is your site's angle north (N) or south (S) of the equator, in degrees and minutes. Set it "
      "with \"@ Latitude\": whole degrees from 0 to 89, minutes with decimals if you like, and North or "
-     "South; it can also come from a GPS receiver or a GPS telescope. Save it with your options (\"v "
-     "Save\") so that TALVO starts with it. A minute of latitude is about 1.85 km, so a value read from a "
-     "map is good enough."},
+     "South; it can also come from a GPS receiver or a GPS telescope. This version does not keep it when "
+     "TALVO closes (saving it with \"v Save\" comes in a later version), so set it after each start. A "
+     "minute of latitude is about 1.85 km, so a value read from a map is good enough."},
     {"Load (button)",
-     "\"l Load\" opens the Load window. There you load a home location file saved earlier with \"v Save\", "
-     "for example one for each site you observe from, which sets the latitude, longitude, colours and "
-     "telescope options; or you take the site (and the time) from a GPS receiver or a GPS telescope. At "
-     "start-up TALVO loads TALVO.HOM from its own folder."},
+     "\"l Load\" and its Load window come in a later version of TALVO. There you will load a home location "
+     "file, for example one for each site you observe from, which sets the latitude, longitude, colours "
+     "and telescope options, or take the site (and the time) from a GPS receiver or a GPS telescope. This "
+     "version reads no home location file: TALVO starts at latitude 0 and longitude 0, so set your site "
+     "with \"@ Latitude\" and \"# Longitude\"."},
     {"Longitude",
      "Longitude is your site's angle east (E) or west (W) of the meridian of Greenwich, in degrees and "
      "minutes. TALVO, like many telescope controllers, counts west longitudes as positive, so sites in the "
@@ -235,10 +236,10 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "altitudes include this, so they show where you see the object. Rise and set times allow for it too, "
      "and for the Sun and the Moon also for their size, so that they refer to the upper edge."},
     {"Save (button)",
-     "\"v Save\" saves your latitude, longitude, colours and telescope options in a home location file "
-     "under a name you choose; the default is TALVO.HOM in TALVO's folder, which is loaded at start-up. "
-     "Keep one file for each observing site and load it with \"l Load\". When you close TALVO after "
-     "changing the configuration, it offers to save it."},
+     "\"v Save\" comes in a later version of TALVO: it will save your latitude, longitude, colours and "
+     "telescope options in a home location file under a name you choose, one file for each observing "
+     "site. This version writes no home location file, so nothing you set is kept when TALVO closes, and "
+     "closing it asks no question."},
     {"Save Matches (button)",
      "\"m Save Matches\" runs the current search through the rest of the catalog, writes every match to "
      "the file MATCHES.TXT in TALVO's folder and makes the last match the current object. TALVO then says "

@@ -227,6 +227,8 @@ bool SearchCommands::ChooseCatalog(const std::string& fileName, const std::strin
     }
     if (state_.object.transientCatalog) {
         mainWindow_.SetSearchButtons("Transient Object", false);
+        mainWindow_.SetStatus(
+            "This catalog contains the positions of a single object (comet or asteroid) at various times.");
         return true;
     }
     mainWindow_.SetSearchButtons("/ Simple Search", true);

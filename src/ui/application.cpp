@@ -9,8 +9,9 @@ Application::Application(const platform::Clock* clock, const platform::TimeZone*
     const platform::Clock& useClock = clock ? *clock : systemClock_;
     const platform::TimeZone& useZone = zone ? *zone : systemZone_;
     DialogServices& useDialogs = dialogs ? *dialogs : qtDialogs_;
-    StartSession(state_, useZone);
+    const SessionStart start = StartSession(state_, useZone);
     form_ = std::make_unique<Form1>(state_, useClock, useZone, useDialogs);
+    form_->SetStatus(start.status);
     view_ = std::make_unique<Form1View>(*form_);
     qtDialogs_.SetParent(view_.get());
     form_->Form_Load();

@@ -6,8 +6,11 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QVBoxLayout>
 
 #include "ui/catalog_select_view.h"
@@ -27,6 +30,17 @@ QFont ValueFont(int points, bool bold) {
     font.setPointSize(points);
     font.setBold(bold);
     return font;
+}
+
+// The add button has no caption: a plus sign in the text colour marks it.
+QIcon PlusIcon(const QColor& colour) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setPen(QPen(colour, 3));
+    painter.drawLine(8, 2, 8, 14);
+    painter.drawLine(2, 8, 14, 8);
+    return QIcon(pixmap);
 }
 
 QFrame* Rule(QWidget* parent) {
@@ -155,8 +169,6 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
         keys->addWidget(button, cell / 2, cell % 2);
         ++cell;
     }
-    // The add button has no caption of its own; the view marks it with a plus.
-    ButtonFor(model_.AddObject)->setText("+ Add to Catalog");
     commands->addLayout(keys);
     check1_ = new QCheckBox(this);
     check1_->setFocusPolicy(Qt::NoFocus);
@@ -262,6 +274,7 @@ void Form1View::Redraw() {
         if (!control->caption.empty()) button->setText(ToQString(control->caption));
         ApplyControl(button, *control);
     }
+    ButtonFor(model_.AddObject)->setIcon(PlusIcon(QColor(fore)));
     list1_->setToolTip(ToQString(model_.List1.toolTip));
     if (model_.List1.listIndex < 0) {
         list1_->clearSelection();

@@ -59,6 +59,26 @@ TEST_F(CatalogSelectTest, ACatalogThatCannotBeOpenedIsReported) {
     EXPECT_EQ(mainWindow.status, "CANNOT OPEN CATALOG FULL.TLV");
 }
 
+// Hourly ("T") and per-minute ("t") positions of one comet or asteroid: no name search.
+TEST_F(CatalogSelectTest, ATransientCatalogSaysWhatItHolds) {
+    testing::WriteCatalog(dir.File("cats/HOURLY.TLV"),
+                          {CatalogLine({"0101 00 2026"}, 1.0, 2.0, {}, 2000, 'T')});
+    testing::WriteCatalog(dir.File("cats/MINUTES.TLV"),
+                          {CatalogLine({"010100002026"}, 1.0, 2.0, {}, 2000, 't')});
+    const std::string transient =
+        "This catalog contains the positions of a single object (comet or asteroid) at various times.";
+    for (const char* file : {"HOURLY.TLV", "MINUTES.TLV"}) {
+        mainWindow.status.clear();
+        window.Form_Load();
+        window.File1_Click(Index(file));
+        EXPECT_EQ(mainWindow.status, transient) << file;
+        EXPECT_EQ(mainWindow.searchCaption, "Transient Object") << file;
+    }
+    window.Form_Load();
+    window.File1_Click(Index("B.TLV"));
+    EXPECT_EQ(mainWindow.status, "Catalog = " + dir.File("cats/B.TLV"));
+}
+
 TEST_F(CatalogSelectTest, TheDefaultCatalogButtonWorksOnlyAwayFromIt) {
     window.Form_Load();
     EXPECT_TRUE(window.DefaultCat.enabled);

@@ -159,6 +159,20 @@ TEST_F(SearchEngineTest, NotFoundNamesTheLimits) {
     EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::Ok);
 }
 
+// The detailed search takes a faintest magnitude from 0 to 19 only; others are asked again.
+TEST_F(SearchEngineTest, DetailedSearchAsksAgainForAMagnitudeOutsideZeroToNineteen) {
+    UseCatalog({High({"M31"})});
+    dialogs.inputAnswers = {"M31", "", "", "25", "-1", "19.5", "19"};
+    EXPECT_EQ(searches.DetailedSearch(), SearchOutcome::Found);
+    ASSERT_EQ(dialogs.prompts.size(), 7u);
+    for (std::size_t i = 3; i < 7; ++i) {
+        EXPECT_EQ(dialogs.prompts[i].prompt,
+                  "Specify Faintest Magnitude (0 to 19 ) or click 'CANCEL' to ignore");
+    }
+    EXPECT_EQ(state.search.FaintestMagnitude, 19.0f);
+    EXPECT_EQ(state.search.MinimumAltitude, static_cast<float>(kNoMinimumAltitude));  // left empty
+}
+
 TEST_F(SearchEngineTest, BestOfTheSkyOffersBothMarkersInTurn) {
     UseCatalog({High({"M42       &^"}), High({"NGC 1     ^^"}), High({"M31       &^"}),
                 High({"NGC 2     ^^"}), High({"M45"})});

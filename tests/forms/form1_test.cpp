@@ -7,6 +7,7 @@
 #include <regex>
 #include <string>
 
+#include "catalog/catalog_fixture.h"
 #include "engine/coordinates.h"
 #include "engine/display_texts.h"
 #include "engine/solar_system.h"
@@ -228,6 +229,32 @@ TEST_F(Form1Test, NamesGoToTheClipboardOnlyForCatalogObjects) {
     EXPECT_EQ(dialogs.clipboard, "");
 }
 
+// A long-name catalog (flag "L") whose fifth name is only found by a long-name search.
+TEST_F(Form1Test, NameOneSaysLongNameOnlyWhileALongNameSearchFoundTheObject) {
+    testing::TempDir dir;
+    state.appDir = dir.path();
+    const std::vector<std::string> names = {"NGC 5139", "", "Globular", "Centaurus", "Omega Cen"};
+    testing::WriteCatalog(dir.File("LONG.TLV"),
+                          {testing::CatalogLine(names, 13.4461, -47.48, 3.7, 2000, 'L')});
+    testing::WriteCatalog(dir.File("PLAIN.TLV"), {testing::CatalogLine(names, 13.4461, -47.48, 3.7)});
+    auto nameOne = [&](const char* catalog, const char* typed) {
+        EXPECT_TRUE(form.searches.ChooseCatalog(catalog, dir.path()));
+        SearchRequest request;
+        request.name = typed;
+        EXPECT_EQ(form.searches.Search(request), SearchOutcome::Found) << catalog << " " << typed;
+        return form.Name1.caption;
+    };
+    form.Form_Load();
+    EXPECT_EQ(nameOne("LONG.TLV", "Omega**"), "Long Name= NGC 5139    ");
+    EXPECT_EQ(nameOne("LONG.TLV", "NGC 5139"), "Name = NGC 5139    ");
+    EXPECT_EQ(nameOne("PLAIN.TLV", "Omega**"), "Name = NGC 5139    ");
+
+    // A body chosen after a long-name search shows its own name plainly.
+    nameOne("LONG.TLV", "Omega**");
+    form.Form_KeyPress('0');
+    EXPECT_EQ(form.Name1.caption, "Name = Sun         ");
+}
+
 // Reference: the Sun 0.9853 AU away in Ophiuchus.
 TEST_F(Form1Test, TheSunAndThePlanets) {
     form.ReadClock();
@@ -236,7 +263,7 @@ TEST_F(Form1Test, TheSunAndThePlanets) {
     const CurrentObject& sun = state.object;
     EXPECT_TRUE(sun.present == 1 && !state.riseSetValid);
     EXPECT_EQ(
-        Name1Text(sun) + "|" + MagnitudeText(sun) + "|" + Name2Text(sun) + "|" + Name3Text(sun) + "|" +
+        Name1Text(sun, false) + "|" + MagnitudeText(sun) + "|" + Name2Text(sun) + "|" + Name3Text(sun) + "|" +
             Name4Text(sun) + "|" + Name5Text(sun),
         "Name = Sun         ||Distance= 0.985 AU|Elongation= 0|Constellation= Ophiuchus   |Size= 32.5'");
 
@@ -252,7 +279,7 @@ TEST_F(Form1Test, TheSunAndThePlanets) {
     EXPECT_EQ(state.object.planetIndex, kSun);
 
     ASSERT_TRUE(SelectBody(state, kPluto));
-    EXPECT_EQ(Name1Text(state.object), "Name = Pluto (dwarf)");
+    EXPECT_EQ(Name1Text(state.object, false), "Name = Pluto (dwarf)");
 }
 
 // The window keeps a chosen body current every tick, and recomputes its rise, transit and set

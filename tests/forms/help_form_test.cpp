@@ -12,6 +12,9 @@
 #include <vector>
 
 #include "catalog/catalog_fixture.h"
+#include "forms/form1.h"
+#include "platform/fixed_time_zone.h"
+#include "support/fake_clock.h"
 
 namespace talvo {
 namespace {
@@ -96,6 +99,26 @@ TEST_F(HelpFormTest, TextsExplainTheirOwnTopic) {
         EXPECT_NE(TextOf(topic).find(phrase), std::string::npos) << topic;
 }
 
+// A button's topic is true of this version: it says the function comes in a later version
+// exactly when pressing the button says that the function is not available yet.
+TEST_F(HelpFormTest, ButtonTopicsSayWhetherTheFunctionIsThereYet) {
+    const testing::FakeClock clock{{2026, 12, 6, 21, 30, 0}};
+    const platform::FixedTimeZone zone{5.0};
+    state.catalogFolder = dir.path();  // no default catalog here: Best of the Sky reports it
+    Form1 main{state, clock, zone, dialogs};
+    main.Form_Load();
+    const std::pair<char, const char*> buttons[] = {{'V', "Save (button)"},
+                                                    {'L', "Load (button)"},
+                                                    {'M', "Save Matches (button)"},
+                                                    {'B', "Best of the Sky (button)"}};
+    for (const auto& [key, topic] : buttons) {
+        dialogs.messages.clear();
+        main.Form_KeyPress(key);
+        const bool notYet = dialogs.MessageTexts().find("not available yet") != std::string::npos;
+        EXPECT_EQ(TextOf(topic).find("later version") != std::string::npos, notYet) << topic;
+    }
+}
+
 TEST_F(HelpFormTest, WindowTakesTheSessionsColours) {
     state.backColor = kWhite;
     state.textColor = 64;
@@ -137,6 +160,11 @@ TEST_F(HelpFormTest, GuideLinkOpensTheInstalledGuideOrSaysItCannot) {
     form.Label1_Click();
     EXPECT_EQ(dialogs.openedDocuments, std::vector<std::string>{state.appDir + "TALVO-Guide.html"});
     EXPECT_EQ(dialogs.messages.size(), 1u);
+    // The link names the file beside the program that it opens, and the line above it says where
+    // the guide lies, not that it is on-line.
+    EXPECT_EQ(state.appDir + form.Label1.caption, dialogs.openedDocuments[0]);
+    EXPECT_EQ(form.Label3.caption.find("on-line"), std::string::npos);
+    EXPECT_NE(form.Label3.caption.find("beside the program"), std::string::npos);
 
     dialogs.openSucceeds = false;  // no desktop opener
     form.Label1_Click();
