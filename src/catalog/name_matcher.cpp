@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstring>
 
 namespace talvo {
 
@@ -168,6 +169,34 @@ int MatchName(std::string_view line, int startColumn, std::string_view pattern, 
         if (startColumn < 13) flags.exactName1 = true;
     }
     return k;
+}
+
+NamePrefilter::NamePrefilter(std::string_view pattern, const MatchOptions& options) {
+    everyLine_ = pattern.empty() || pattern[0] == '*' || pattern[0] == ' ';
+    if (options.longNameSearch) {
+        first_ = static_cast<std::size_t>(kNameColumn[4].first - 1);
+        width_ = kLongNameWidth;
+    } else {
+        first_ = static_cast<std::size_t>(kNameColumn[0].first - 1);
+        width_ = static_cast<std::size_t>(kNameColumn[4].first - 1 + kNameWidth);
+    }
+    if (everyLine_) return;
+    const UpperCase upper;
+    for (int byte = 0; byte < 256; ++byte) {
+        if (upper(static_cast<char>(byte)) == pattern[0]) {
+            initials_[initialCount_++] = static_cast<char>(byte);
+        }
+    }
+}
+
+bool NamePrefilter::MayMatch(std::string_view line) const {
+    if (everyLine_) return true;
+    if (first_ >= line.size()) return false;
+    const std::string_view windows = line.substr(first_, width_);
+    for (std::size_t i = 0; i < initialCount_; ++i) {
+        if (std::memchr(windows.data(), initials_[i], windows.size()) != nullptr) return true;
+    }
+    return false;
 }
 
 }  // namespace talvo
