@@ -98,7 +98,7 @@ int MatchName(std::string_view line, int startColumn, std::string_view pattern, 
     // Spaces, and the markers outside Best of the Sky, are no part of the name.
     auto counts = [&options](char c) { return c != ' ' && (options.bestOfSearch || (c != '&' && c != '^')); };
 
-    // Most names are told from their first character, or from the wildcard's scan of the raw
+    // Most names are told from their first two characters, or from the wildcard's scan of the raw
     // window, before the name is compressed. A name that may mark an invalid entry is always
     // compressed, since that is reported whether or not the pattern matches.
     std::size_t lead = 0;
@@ -118,8 +118,9 @@ int MatchName(std::string_view line, int startColumn, std::string_view pattern, 
             const int q = length > 1 && pattern[1] == '*' ? 2 : 1;
             if (MatchAfterStar(line, startColumn, width, pattern, q, 0, upper)) return 1;
             if (initial != '*') return 0;
-        } else if (pattern[0] != ' ' && pattern[0] != initial) {
-            return 0;
+        } else if (pattern[0] != ' ') {
+            if (pattern[0] != initial) return 0;
+            if (length > 1 && pattern[1] != ' ' && pattern[1] != '*' && pattern[1] != second) return 0;
         }
     }
 
@@ -132,7 +133,7 @@ int MatchName(std::string_view line, int startColumn, std::string_view pattern, 
     }
     std::fill(name.begin() + nameLength, name.begin() + width + 1, ' ');
 
-    if (options.ignoreInvalid &&
+    if (mayBeInvalid &&
         (StartsWith(name.data(), nameLength, "NONEXISTENT") ||
          StartsWith(name.data(), nameLength, "STARS:") || StartsWith(name.data(), nameLength, "STAR:"))) {
         flags.invalidEntry = true;

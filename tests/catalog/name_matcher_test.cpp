@@ -43,6 +43,10 @@ TEST(MatchName, PrefixOfTheNameWithoutItsSpaces) {
     EXPECT_TRUE(Match("M31", "M3").matched());
     EXPECT_FALSE(Match("M31", "M310").matched());  // the name ends before the pattern
     EXPECT_FALSE(Match("M31", "M32").matched());
+    EXPECT_TRUE(Match("M 31", "M31").flags.exactMatch);  // the second character lies past a space
+    EXPECT_TRUE(Match("M&^31", "M3").matched());         // or past the markers
+    EXPECT_FALSE(Match("M", "MX").matched());
+    EXPECT_TRUE(Match("M", "M ").matched());
 }
 
 TEST(MatchName, ATrailingSpaceDemandsTheWholeName) {
