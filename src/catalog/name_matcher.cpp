@@ -162,7 +162,9 @@ int MatchName(std::string_view line, int startColumn, std::string_view pattern, 
         ++p;
         ++n;
         if (p > length) break;
-        if (n >= width) return k;
+        // Past the window's last column the name has ended: a trailing blank still to come asks
+        // just that, and is compared with the blank after the window.
+        if (n >= width && !(p == length && pattern[p - 1] == ' ')) return k;
     }
     int meaningful = pattern.back() == ' ' ? length - 1 : length;
     if (nameLength == meaningful) {

@@ -55,6 +55,15 @@ TEST(MatchName, ATrailingSpaceDemandsTheWholeName) {
     EXPECT_TRUE(whole.matched());
     EXPECT_TRUE(whole.flags.exactMatch);
     EXPECT_FALSE(Match("NGC 7009", "NGC 70 ").matched());
+
+    // A name filling its whole window, with or without a space inside, ends at the window's edge.
+    for (const char* name : {"NGC7000ABCDE", "NGC 7000ABCD"}) {
+        Outcome full = Match(name, std::string(name) + " ");
+        EXPECT_TRUE(full.matched()) << name;
+        EXPECT_TRUE(full.flags.exactMatch) << name;
+        EXPECT_TRUE(full.flags.exactName1) << name;
+    }
+    EXPECT_FALSE(Match("NGC7000ABCDE", "NGC7000ABCD ").matched());
 }
 
 TEST(MatchName, OnlyNameOneSetsExactName1) {
@@ -127,6 +136,9 @@ TEST(MatchName, LongNamesUseTwentyFourColumns) {
     const MatchOptions longName{.longNameSearch = true};
     EXPECT_TRUE(Match("Andromeda Galaxy", "ANDROMEDAGALAXY ", longName, 49).flags.exactMatch);
     EXPECT_FALSE(Match("Andromeda Galaxy", "ANDROMEDAGALAXY", {}, 49).matched());
+    const std::string full = "AndromedaGalaxyMessier31";  // all 24 columns
+    EXPECT_TRUE(Match(full, "ANDROMEDAGALAXYMESSIER31 ", longName, 49).flags.exactMatch);
+    EXPECT_FALSE(Match(full, "ANDROMEDAGALAXYMESSIER3 ", longName, 49).matched());
 }
 
 // The prefilter may pass lines that do not match, but never turns away one that does: every
