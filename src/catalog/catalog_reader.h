@@ -1,14 +1,17 @@
-// Reads a catalog file line by line, without loading it.
+// Reads a catalog file line by line through a buffer of fixed size, without loading it.
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace talvo {
 
 // Lines end in CR LF or LF; the line end is not part of the line. A line longer than
 // kMaxLineLength is cut there (the rest of it is skipped): catalog fields end at column 100.
+// The memory used is the same for a catalog of any size.
 class CatalogReader {
 public:
     static constexpr std::size_t kMaxLineLength = 1024;
@@ -24,24 +27,32 @@ public:
             file_ = std::exchange(other.file_, nullptr);
             buffer_ = std::move(other.buffer_);
             next_ = std::exchange(other.next_, 0);
+            end_ = std::exchange(other.end_, 0);
+            skipping_ = std::exchange(other.skipping_, false);
         }
         return *this;
     }
 
     // Opens a regular file for reading; false for a missing file, a directory or a device.
-    bool Open(const std::string& path);
+    [[nodiscard]] bool Open(const std::string& path);
     void Close();
     bool IsOpen() const { return file_ != nullptr; }
 
-    // The next line into `line`; false at the end of the file (or when nothing is open).
-    bool ReadNextEntry(std::string& line);
+    // The next line, seen where it lies in the reader's buffer: valid until the next read or
+    // Close. False at the end of the file (or when nothing is open).
+    [[nodiscard]] bool NextLine(std::string_view& line);
+
+    // The next line copied into `line`; false at the end of the file (or when nothing is open).
+    [[nodiscard]] bool ReadNextEntry(std::string& line);
 
 private:
-    bool Fill();
+    bool Refill();
 
     std::FILE* file_ = nullptr;
-    std::string buffer_;    // bytes read ahead
-    std::size_t next_ = 0;  // first unread byte of buffer_
+    std::unique_ptr<char[]> buffer_;  // kBufferSize bytes, made on the first Open
+    std::size_t next_ = 0;            // first unread byte of buffer_
+    std::size_t end_ = 0;             // end of the bytes read into buffer_
+    bool skipping_ = false;           // the rest of a line cut at kMaxLineLength is still to pass
 };
 
 // The folder with a "/" at its end (an empty folder stays empty).

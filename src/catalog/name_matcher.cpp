@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstring>
 
 namespace talvo {
 
@@ -97,7 +98,7 @@ int MatchName(std::string_view line, int startColumn, std::string_view pattern, 
     // Spaces, and the markers outside Best of the Sky, are no part of the name.
     auto counts = [&options](char c) { return c != ' ' && (options.bestOfSearch || (c != '&' && c != '^')); };
 
-    // Most names are told from their first character, or from the wildcard's scan of the raw
+    // Most names are told from their first two characters, or from the wildcard's scan of the raw
     // window, before the name is compressed. A name that may mark an invalid entry is always
     // compressed, since that is reported whether or not the pattern matches.
     std::size_t lead = 0;
@@ -117,8 +118,9 @@ int MatchName(std::string_view line, int startColumn, std::string_view pattern, 
             const int q = length > 1 && pattern[1] == '*' ? 2 : 1;
             if (MatchAfterStar(line, startColumn, width, pattern, q, 0, upper)) return 1;
             if (initial != '*') return 0;
-        } else if (pattern[0] != ' ' && pattern[0] != initial) {
-            return 0;
+        } else if (pattern[0] != ' ') {
+            if (pattern[0] != initial) return 0;
+            if (length > 1 && pattern[1] != ' ' && pattern[1] != '*' && pattern[1] != second) return 0;
         }
     }
 
@@ -131,7 +133,7 @@ int MatchName(std::string_view line, int startColumn, std::string_view pattern, 
     }
     std::fill(name.begin() + nameLength, name.begin() + width + 1, ' ');
 
-    if (options.ignoreInvalid &&
+    if (mayBeInvalid &&
         (StartsWith(name.data(), nameLength, "NONEXISTENT") ||
          StartsWith(name.data(), nameLength, "STARS:") || StartsWith(name.data(), nameLength, "STAR:"))) {
         flags.invalidEntry = true;
@@ -160,7 +162,9 @@ int MatchName(std::string_view line, int startColumn, std::string_view pattern, 
         ++p;
         ++n;
         if (p > length) break;
-        if (n >= width) return k;
+        // Past the window's last column the name has ended: a trailing blank still to come asks
+        // just that, and is compared with the blank after the window.
+        if (n >= width && !(p == length && pattern[p - 1] == ' ')) return k;
     }
     int meaningful = pattern.back() == ' ' ? length - 1 : length;
     if (nameLength == meaningful) {
@@ -168,6 +172,34 @@ int MatchName(std::string_view line, int startColumn, std::string_view pattern, 
         if (startColumn < 13) flags.exactName1 = true;
     }
     return k;
+}
+
+NamePrefilter::NamePrefilter(std::string_view pattern, const MatchOptions& options) {
+    everyLine_ = pattern.empty() || pattern[0] == '*' || pattern[0] == ' ';
+    if (options.longNameSearch) {
+        first_ = static_cast<std::size_t>(kNameColumn[4].first - 1);
+        width_ = kLongNameWidth;
+    } else {
+        first_ = static_cast<std::size_t>(kNameColumn[0].first - 1);
+        width_ = static_cast<std::size_t>(kNameColumn[4].first - 1 + kNameWidth);
+    }
+    if (everyLine_) return;
+    const UpperCase upper;
+    for (int byte = 0; byte < 256; ++byte) {
+        if (upper(static_cast<char>(byte)) == pattern[0]) {
+            initials_[initialCount_++] = static_cast<char>(byte);
+        }
+    }
+}
+
+bool NamePrefilter::MayMatch(std::string_view line) const {
+    if (everyLine_) return true;
+    if (first_ >= line.size()) return false;
+    const std::string_view windows = line.substr(first_, width_);
+    for (std::size_t i = 0; i < initialCount_; ++i) {
+        if (std::memchr(windows.data(), initials_[i], windows.size()) != nullptr) return true;
+    }
+    return false;
 }
 
 }  // namespace talvo

@@ -5,6 +5,7 @@
 // raw line, so a search needs no parsing or astronomy for lines whose names do not match.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -33,5 +34,25 @@ struct MatchFlags {
 // when the match went through a wildcard. Sets `flags` as described at MatchFlags.
 int MatchName(std::string_view line, int startColumn, std::string_view pattern, const MatchOptions& options,
               MatchFlags& flags);
+
+// A look at the whole line before its names are compared one by one, for a scan that tests every
+// name field (or, in a long-name search, the long name). A name matches a pattern that begins
+// with a character only when its first character is that one in upper case, so a line with no
+// such byte anywhere in its name windows cannot match: most lines of a catalog are passed over
+// after a search of some 60 bytes for one or two values.
+class NamePrefilter {
+public:
+    NamePrefilter(std::string_view pattern, const MatchOptions& options);
+
+    // False only when no name window of `line` can match the pattern.
+    bool MayMatch(std::string_view line) const;
+
+private:
+    bool everyLine_ = false;            // the pattern begins with a wildcard or a blank, or is empty
+    std::size_t first_ = 0;             // the 0-based column where the windows begin
+    std::size_t width_ = 0;             // the columns they cover
+    std::array<char, 256> initials_{};  // the bytes whose upper case is the pattern's first character
+    std::size_t initialCount_ = 0;
+};
 
 }  // namespace talvo

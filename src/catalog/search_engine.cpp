@@ -89,7 +89,10 @@ bool SearchEngine::OpenScan() {
 }
 
 bool SearchEngine::Scan() {
-    const std::string pattern = UpperCase(search_.Pattern);  // the same for every line of the pass
+    // The pattern, the options and the prefilter are the same for every line of the pass.
+    const std::string pattern = UpperCase(search_.Pattern);
+    const MatchOptions options = Options();
+    const NamePrefilter prefilter(pattern, options);
     while (!search_.EndOfCatalog) {
         ++search_.LinesRead;
         if (search_.LinesRead % kProgressEveryLines == 0 && !state_.object.transientCatalog && onProgress) {
@@ -100,7 +103,7 @@ bool SearchEngine::Scan() {
             search_.SearchOpen = false;
             return false;
         }
-        if (ReadAndTest(pattern)) {
+        if (ReadAndTest(pattern, prefilter, options)) {
             state_.object.present = 1;
             state_.riseSetValid = false;
             return true;
@@ -168,8 +171,8 @@ std::string SearchEngine::ClosingMessage() const {
     return text;
 }
 
-bool SearchEngine::NameMatches(const std::string& line, const std::string& pattern) {
-    const MatchOptions options = Options();
+bool SearchEngine::NameMatches(std::string_view line, const std::string& pattern,
+                               const MatchOptions& options) {
     // Name 5 first: a long name starts there.
     if (MatchName(line, kNameColumn[4].first, pattern, options, flags_) != 0) return true;
     if (search_.LongNameSearch) return false;
@@ -179,9 +182,13 @@ bool SearchEngine::NameMatches(const std::string& line, const std::string& patte
     return false;
 }
 
-bool SearchEngine::ReadAndTest(const std::string& pattern) {
+// The line is looked at where the reader holds it; only a line that matches by name is copied,
+// to be parsed and kept.
+bool SearchEngine::ReadAndTest(const std::string& pattern, const NamePrefilter& prefilter,
+                               const MatchOptions& options) {
     search_.EndOfCatalog = false;
-    if (!catalog_.ReadNextEntry(line_)) {
+    std::string_view read;
+    if (!catalog_.NextLine(read)) {
         search_.EndOfCatalog = true;
         if (search_.InvalidCount > 0) {
             for (const std::string& trailer : InvalidEntriesTrailer(search_.InvalidCount)) {
@@ -191,8 +198,9 @@ bool SearchEngine::ReadAndTest(const std::string& pattern) {
         return false;
     }
     flags_ = MatchFlags{};
-    if (!NameMatches(line_, pattern)) return false;
+    if (!prefilter.MayMatch(read) || !NameMatches(read, pattern, options)) return false;
     search_.nameMatchedThisScan = true;
+    line_.assign(read);
 
     if (IsPlanetLine(line_)) {
         if (!search_.BestOfSearch || !ParsePlanetLine(state_, line_)) return false;

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "catalog/catalog_reader.h"
 #include "catalog/matches_writer.h"
@@ -63,10 +64,10 @@ public:
     static constexpr const char* kBreak = "\n\r";
 
 private:
-    bool ReadAndTest(const std::string& pattern);
+    bool ReadAndTest(const std::string& pattern, const NamePrefilter& prefilter, const MatchOptions& options);
     bool ParseStored(int index);
     SearchOutcome CancelledScan();
-    bool NameMatches(const std::string& line, const std::string& pattern);
+    bool NameMatches(std::string_view line, const std::string& pattern, const MatchOptions& options);
     bool IsObservable(const std::string& line);
     bool Scan();
     void StoreMatch(const std::string& line);
@@ -81,7 +82,7 @@ private:
     CatalogReader catalog_;    // open while search_.SearchOpen
     MatchesFile matchesFile_;  // open during a scan
     MatchFlags flags_;         // of the last line tested
-    std::string line_;
+    std::string line_;         // the last line that matched by name
     std::string lastMessage_;
     std::string matchesError_;
 };

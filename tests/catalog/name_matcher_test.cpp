@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "session/search_request.h"
 
@@ -42,6 +43,10 @@ TEST(MatchName, PrefixOfTheNameWithoutItsSpaces) {
     EXPECT_TRUE(Match("M31", "M3").matched());
     EXPECT_FALSE(Match("M31", "M310").matched());  // the name ends before the pattern
     EXPECT_FALSE(Match("M31", "M32").matched());
+    EXPECT_TRUE(Match("M 31", "M31").flags.exactMatch);  // the second character lies past a space
+    EXPECT_TRUE(Match("M&^31", "M3").matched());         // or past the markers
+    EXPECT_FALSE(Match("M", "MX").matched());
+    EXPECT_TRUE(Match("M", "M ").matched());
 }
 
 TEST(MatchName, ATrailingSpaceDemandsTheWholeName) {
@@ -50,6 +55,15 @@ TEST(MatchName, ATrailingSpaceDemandsTheWholeName) {
     EXPECT_TRUE(whole.matched());
     EXPECT_TRUE(whole.flags.exactMatch);
     EXPECT_FALSE(Match("NGC 7009", "NGC 70 ").matched());
+
+    // A name filling its whole window, with or without a space inside, ends at the window's edge.
+    for (const char* name : {"NGC7000ABCDE", "NGC 7000ABCD"}) {
+        Outcome full = Match(name, std::string(name) + " ");
+        EXPECT_TRUE(full.matched()) << name;
+        EXPECT_TRUE(full.flags.exactMatch) << name;
+        EXPECT_TRUE(full.flags.exactName1) << name;
+    }
+    EXPECT_FALSE(Match("NGC7000ABCDE", "NGC7000ABCD ").matched());
 }
 
 TEST(MatchName, OnlyNameOneSetsExactName1) {
@@ -122,6 +136,47 @@ TEST(MatchName, LongNamesUseTwentyFourColumns) {
     const MatchOptions longName{.longNameSearch = true};
     EXPECT_TRUE(Match("Andromeda Galaxy", "ANDROMEDAGALAXY ", longName, 49).flags.exactMatch);
     EXPECT_FALSE(Match("Andromeda Galaxy", "ANDROMEDAGALAXY", {}, 49).matched());
+    const std::string full = "AndromedaGalaxyMessier31";  // all 24 columns
+    EXPECT_TRUE(Match(full, "ANDROMEDAGALAXYMESSIER31 ", longName, 49).flags.exactMatch);
+    EXPECT_FALSE(Match(full, "ANDROMEDAGALAXYMESSIER3 ", longName, 49).matched());
+}
+
+// The prefilter may pass lines that do not match, but never turns away one that does: every
+// pattern against lines with names in every field, in both kinds of search.
+TEST(NamePrefilter, NeverTurnsAwayALineWithAMatchingName) {
+    const std::vector<std::string> names = {
+        "M31",         "ngc 7000",           "  Alp1 Lib",
+        "Crab Nebula", "M42       &^",       "NonExistent",
+        "\xE9ta Car",  "AndromedaGalaxyM31", std::string(12, ' ') + "Leo"};
+    const std::vector<std::string> typed = {"M31",  "m3",  "NGC7000 ", "*LIB", "* ",  "ALP*LIB",
+                                            "CRAB", "*&^", "\xC9TA",   "NON",  "ETA", "ANDROMEDAGALAXYM31 ",
+                                            "B",    "ZZZ", "",         " M31", "&^",  "LEO"};
+    for (bool longName : {false, true}) {
+        const MatchOptions options{.longNameSearch = longName, .ignoreInvalid = true};
+        for (const std::string& name : names) {
+            for (int field = 0; field < 5; ++field) {
+                std::string line(100, ' ');
+                line.replace(static_cast<std::size_t>(12 * field), name.size(), name);
+                for (const std::string& text : typed) {
+                    const std::string pattern = MakePattern(text);
+                    MatchFlags flags;
+                    bool matches = MatchName(line, kNameColumn[4].first, pattern, options, flags) != 0;
+                    for (int other = 0; other < 4 && !longName; ++other) {
+                        matches = matches ||
+                                  MatchName(line, kNameColumn[other].first, pattern, options, flags) != 0;
+                    }
+                    if (matches)
+                        EXPECT_TRUE(NamePrefilter(pattern, options).MayMatch(line)) << name << " / " << text;
+                }
+            }
+        }
+    }
+
+    const std::string m31 = std::string(48, ' ') + "M31";
+    EXPECT_FALSE(NamePrefilter("B", {}).MayMatch(m31));
+    EXPECT_FALSE(NamePrefilter("M", {}).MayMatch(m31.substr(0, 48)));
+    EXPECT_TRUE(NamePrefilter("M", {.longNameSearch = true}).MayMatch(m31));
+    EXPECT_FALSE(NamePrefilter("M", {.longNameSearch = true}).MayMatch("M31"));  // name 1 is not read
 }
 
 }  // namespace

@@ -114,6 +114,11 @@ TEST_F(SearchEngineTest, AnExactNameOneIsFoundWhateverItsMagnitude) {
     EXPECT_FALSE(Find("M32 ", "", "", "2"));  // the whole name, but not name 1
     EXPECT_EQ(engine.LastMessage(),
               "No More Matches for M32   found in Catalog cat.tlv\n\rBrighter than Mag 2");
+
+    UseCatalog({High({"NGC7000ABCDE"}, 8.0)});  // a name filling all twelve columns
+    EXPECT_TRUE(Find("NGC 7000ABCDE", "", "", "2"));
+    EXPECT_TRUE(Find("NGC 7000ABCDE ", "", "", "2"));
+    EXPECT_FALSE(Find("NGC 7000ABCD", "", "", "2"));
 }
 
 // A declination beyond a pole or a right ascension past 24 hours is never offered as a position.
