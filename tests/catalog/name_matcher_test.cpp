@@ -165,8 +165,9 @@ TEST(NamePrefilter, NeverTurnsAwayALineWithAMatchingName) {
                         matches = matches ||
                                   MatchName(line, kNameColumn[other].first, pattern, options, flags) != 0;
                     }
-                    if (matches)
+                    if (matches) {
                         EXPECT_TRUE(NamePrefilter(pattern, options).MayMatch(line)) << name << " / " << text;
+                    }
                 }
             }
         }
