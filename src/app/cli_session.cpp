@@ -24,7 +24,11 @@ void PrepareCliSession(SessionState& state, const CliSessionOptions& options, co
         moment.minute = options.time->minute;
         moment.second = options.time->second;
     }
-    state.clock.realTime = !options.date && !options.time;
+    if (options.date || options.time) {
+        SetLocalMoment(state, moment);  // fictitious time, as the window's Date and Time commands make it
+        return;
+    }
+    state.clock.realTime = true;
     state.clock.SetMoment(moment);
     CalcTime(state.clock, state.site);
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "catalog/catalog_reader.h"
 #include "engine/coordinates.h"
@@ -100,30 +101,27 @@ bool ReadCatalogFlag(SessionState& state, const std::string& fileName, const std
     return true;
 }
 
-bool ParseEntry(SessionState& state, const std::string& line) {
-    const double declination = LeadingNumber(Columns(line, kDeclinationColumn));
-    const double rightAscension = LeadingNumber(Columns(line, kRightAscensionColumn));
-    if (!(declination >= -90.0 && declination <= 90.0 && rightAscension >= 0.0 && rightAscension < 24.0)) {
-        return false;
+std::optional<CatalogEntry> ReadEntry(const std::string& line) {
+    CatalogEntry entry;
+    entry.decDegrees = LeadingNumber(Columns(line, kDeclinationColumn));
+    entry.raHours = LeadingNumber(Columns(line, kRightAscensionColumn));
+    if (!(entry.decDegrees >= -90.0 && entry.decDegrees <= 90.0 && entry.raHours >= 0.0 && entry.raHours < 24.0)) {
+        return std::nullopt;
     }
-    CurrentObject& object = state.object;
-    const double latitudeDegrees = state.site.latitude * kDegreesPerRadian;
-    object.transitAltitude = 90.0 - std::fabs(declination - latitudeDegrees);
-    StorePosition(object, rightAscension, declination);
-    object.magnitudeText = Columns(line, kMagnitudeColumn);
-    object.name1 = Columns(line, kNameColumn[0]);
-    object.name2 = Columns(line, kNameColumn[1]);
-    object.name3 = Columns(line, kNameColumn[2]);
-    object.name4 = Columns(line, kNameColumn[3]);
-    object.name5 = Columns(line, kNameColumn[4]);
+    for (int i = 0; i < 5; ++i) entry.names[static_cast<std::size_t>(i)] = Columns(line, kNameColumn[i]);
     // The Best-of markers are not part of the name the observer sees.
-    if (object.name1.size() >= 12 && object.name1[11] == '^') object.name1.replace(10, 2, "  ");
-    double epoch = LeadingNumber(Columns(line, kEpochColumn));
-    object.epoch = epoch == 0.0 ? 2000.0 : epoch;
-    object.planetIndex = -1;
-    object.present = 1;
-    object.meridianAltitude = 90.0 - std::fabs(object.decDegrees - latitudeDegrees);
-    Precess(object, object.epoch, GetTargetEpoch(state.clock, state.scope.fixedEpoch), state.site.latitude);
+    std::string& name1 = entry.names[0];
+    if (name1.size() >= 12 && name1[11] == '^') name1.replace(10, 2, "  ");
+    entry.magnitudeText = Columns(line, kMagnitudeColumn);
+    const double epoch = LeadingNumber(Columns(line, kEpochColumn));
+    entry.epoch = epoch == 0.0 ? 2000.0 : epoch;
+    return entry;
+}
+
+bool ParseEntry(SessionState& state, const std::string& line) {
+    const std::optional<CatalogEntry> entry = ReadEntry(line);
+    if (!entry) return false;
+    SelectEntry(state, *entry);
     return true;
 }
 

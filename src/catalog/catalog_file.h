@@ -4,6 +4,7 @@
 // an invalid entry.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "catalog/catalog_columns.h"
@@ -17,6 +18,9 @@ namespace talvo {
 // file); the session's catalog state is then unchanged.
 [[nodiscard]] bool ReadCatalogFlag(SessionState& state, const std::string& fileName,
                                    const std::string& folder);
+
+// The entry of an ordinary catalog line; nothing for a line whose position is outside the sky.
+std::optional<CatalogEntry> ReadEntry(const std::string& line);
 
 // Makes an ordinary catalog line the current object: names, magnitude, epoch and position,
 // precessed from the line's epoch to the epoch positions are presented in. False, with the

@@ -48,6 +48,7 @@ struct ClockState {
 
     // Copies a local moment into the date and time fields.
     void SetMoment(const LocalDateTime& moment);
+    LocalDateTime Moment() const { return {year, month, day, hour, minute, second}; }
 };
 
 }  // namespace talvo

@@ -142,7 +142,6 @@ private:
     void ApplyColours();
     void SetUpButtons();
     void DrawChainButtons();
-    void AfterMomentChanged(double previousEpoch);
     void DrawObjectFields();
     void SetBodyToolTips();
 };

@@ -232,9 +232,6 @@ void Form1::DateButton_Click() {
         GetReal();
         return;
     }
-    const double previousEpoch = GetTargetEpoch(clock, state_.scope.fixedEpoch);
-    clock.realTime = false;
-    state_.riseSetValid = false;
     // The new date is gathered first and takes effect whole, after its last box.
     double month = LeadingNumber(*first);
     if (month < 1 || month > 12 || month != std::trunc(month)) {
@@ -273,10 +270,12 @@ void Form1::DateButton_Click() {
         newYear = candidate;
         break;
     }
-    clock.month = newMonth;
-    clock.day = day;
-    clock.year = newYear;
-    AfterMomentChanged(previousEpoch);
+    LocalDateTime moment = clock.Moment();
+    moment.month = newMonth;
+    moment.day = day;
+    moment.year = newYear;
+    SetLocalMoment(state_, moment);
+    Redisplay();
 }
 
 void Form1::TimeButton_Click() {
@@ -288,9 +287,6 @@ void Form1::TimeButton_Click() {
         GetReal();
         return;
     }
-    const double previousEpoch = GetTargetEpoch(clock, state_.scope.fixedEpoch);
-    clock.realTime = false;
-    state_.riseSetValid = false;
     double hour = LeadingNumber(*first);
     if (hour < 0 || hour > 23 || hour != std::trunc(hour)) {
         hour = AskUntilValid(dialogs_, firstPrompt, "Input Hour", clock.hour, 0, 23);
@@ -299,20 +295,11 @@ void Form1::TimeButton_Click() {
         AskUntilValid(dialogs_, "Input minutes, 0-59", "Input Minutes", clock.minute, 0, 59));
     const int second = static_cast<int>(
         AskUntilValid(dialogs_, "Input seconds, 0-59", "Input Seconds", clock.second, 0, 59));
-    clock.hour = static_cast<int>(hour);
-    clock.minute = minute;
-    clock.second = second;
-    AfterMomentChanged(previousEpoch);
-}
-
-// A new moment: the time scales, a catalog position moved to the new epoch, a body recomputed.
-void Form1::AfterMomentChanged(double previousEpoch) {
-    CalcTime(state_.clock, state_.site);
-    if (!IsSolarSystemBody(state_.object)) {
-        Precess(state_.object, previousEpoch, GetTargetEpoch(state_.clock, state_.scope.fixedEpoch),
-                state_.site.latitude);
-    }
-    state_.riseSetValid = false;
+    LocalDateTime moment = clock.Moment();
+    moment.hour = static_cast<int>(hour);
+    moment.minute = minute;
+    moment.second = second;
+    SetLocalMoment(state_, moment);
     Redisplay();
 }
 

@@ -1,6 +1,7 @@
 // The one application-wide state: site, clock, current object, options, files and colours.
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "engine/clock_state.h"
@@ -60,6 +61,24 @@ void ApplySystemTimeZone(SessionState& state, const platform::TimeZone& zone);
 
 // Decides the date order from the site (month-day-year for sites in the United States).
 void ApplyDateOrder(SessionState& state);
+
+// One catalog line as the session takes it.
+struct CatalogEntry {
+    std::array<std::string, 5> names;  // as the line holds them, 12 characters each
+    std::string magnitudeText;         // the magnitude field as written (blank when unknown)
+    double raHours = 0.0;              // 0 <= ra < 24
+    double decDegrees = 0.0;           // -90 to 90
+    double epoch = 2000.0;             // the year of the position
+};
+
+// Makes a catalog entry the current object: its names and magnitude, and its position moved
+// from the entry's epoch to the epoch positions are presented in. The clock's time scales
+// (CalcTime) must be current.
+void SelectEntry(SessionState& state, const CatalogEntry& entry);
+
+// Sets a fictitious local moment, which stands still until changed: the time scales follow,
+// and a catalog or typed position moves from the epoch it was shown in to that of the moment.
+void SetLocalMoment(SessionState& state, const LocalDateTime& moment);
 
 // Makes a position typed in or given on a command line the current object: stores it with its
 // epoch and precesses it to the epoch positions are presented in. The clock's time scales
