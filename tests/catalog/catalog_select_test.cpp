@@ -81,6 +81,9 @@ TEST_F(CatalogSelectTest, ATransientCatalogSaysWhatItHolds) {
             << file;
         EXPECT_EQ(mainWindow.searchCaption, "Transient Object") << file;
     }
+    window.Form_Load();
+    window.File1_Click(Index("B.TLV"));
+    EXPECT_EQ(mainWindow.searchCaption, "/ Simple Search");  // names are searched again
 }
 
 // A new catalog is a name (".TLV" added) and an epoch of 1900-2100; no file until an object is
