@@ -48,25 +48,27 @@ protected:
     SessionState state;
 };
 
+// The flag of the first line: what the catalog holds, and its modes (long names, one comet or
+// asteroid, a near-Earth one).
 TEST_F(CatalogFileTest, TheFlagOfTheFirstLineSetsModesAndContents) {
     auto flagged = [&](char flag) {
         testing::WriteCatalog(dir.File("f.tlv"),
                               {CatalogLine({"X"}, 0, 0, {}, 2000, flag), CatalogLine({"Y"})});
-        EXPECT_TRUE(ReadCatalogFlag(state, "f.tlv", dir.path()));
-        EXPECT_EQ(state.catalogFlag, flag);
-        return state.contents;
+        EXPECT_TRUE(ReadCatalogFlag(state, "f.tlv", dir.path()) && state.catalogFlag == flag) << flag;
+        const CatalogContents& c = state.contents;
+        // Galaxies, globulars, open clusters, planetaries, nebulae, quasars, stars, doubles, all.
+        std::string kinds;
+        for (bool holds : {c.galaxies, c.globulars, c.openClusters, c.planetaries, c.nebulae, c.quasars,
+                           c.stars, c.doubles, c.full})
+            kinds += holds ? '+' : '-';
+        return kinds + (state.longNameCatalog ? "L" : "") + (state.object.transientCatalog ? "T" : "") +
+               (state.object.nearEarthObject ? "N" : "");
     };
-    CatalogContents m = flagged('M');
-    EXPECT_TRUE(m.galaxies && m.globulars && m.openClusters && m.planetaries && m.nebulae && m.quasars);
-    EXPECT_FALSE(m.stars || m.doubles || m.full || state.longNameCatalog || state.object.transientCatalog);
-    CatalogContents l = flagged('L');
-    EXPECT_TRUE(state.longNameCatalog && l.globulars && !l.galaxies);
-    flagged('t');
-    EXPECT_TRUE(state.object.transientCatalog && state.object.nearEarthObject && !state.longNameCatalog);
-    flagged('T');
-    EXPECT_TRUE(state.object.transientCatalog && !state.object.nearEarthObject);
-    CatalogContents none = flagged('x');
-    EXPECT_FALSE(none.full || none.galaxies || state.object.transientCatalog);
+    EXPECT_EQ(flagged('M'), "++++++---");
+    EXPECT_EQ(flagged('L'), "-+-------L");
+    EXPECT_EQ(flagged('t'), "---------TN");
+    EXPECT_EQ(flagged('T'), "---------T");
+    EXPECT_EQ(flagged('x'), "---------");
 }
 
 TEST_F(CatalogFileTest, ParsingALine) {
