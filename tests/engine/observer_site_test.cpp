@@ -65,11 +65,10 @@ TEST(TimeZone, OffsetAndLettersFromTheBiasAndDaylightState) {
          {std::tuple{Z::Daylight, 300, false, 4.0f, 5.0f, "EDT"},
           {Z::Daylight, 300, true, 4.0f, 5.0f, "EST"},
           {Z::Invalid, 480, false, 8.0f, 8.0f, "PST"},
-          {Z::Unknown, 600, false, 10.0f, 10.0f, "HST"},
           {Z::Standard, 330, false, 5.5f, 5.5f, "EST"},
           {Z::Daylight, -570, false, -10.5f, -9.5f, "AED"},
           {Z::Daylight, 120, false, 1.0f, 2.0f, "UNK"},
-          {Z::Standard, -330, false, -5.5f, -5.5f, "UNK"}}) {
+          {Z::Unknown, -330, false, -5.5f, -5.5f, "UNK"}}) {
         ZoneInformation zone;
         zone.state = state;
         zone.bias = bias;
