@@ -90,7 +90,9 @@ TEST(ShippedFullCatalog, EveryLineReadsBackWithinItsLimits) {
         const std::string marker = line.substr(10, 2);
         firstPass += marker == "&^";
         secondPass += marker == "^^";
-        if (marker == "&^" || marker == "^^") EXPECT_EQ(line.substr(0, 12).find_first_of("&^"), 10u);
+        if (marker == "&^" || marker == "^^") {
+            EXPECT_EQ(line.substr(0, 12).find_first_of("&^"), 10u);
+        }
     }
     EXPECT_TRUE(lines > 21000 && lines < 24000) << lines;
     EXPECT_EQ(planets, 7);
