@@ -152,13 +152,12 @@ TEST_F(CatalogFileTest, TwoProcessesAppendingKeepEveryLine) {
         children[p] = fork();
         ASSERT_GE(children[p], 0);
         if (children[p] == 0) {
-            bool ok = true;
+            int failed = 0;
             for (int i = 0; i < kLinesEach; ++i) {
-                ok = platform::AppendLine(
-                         Path(), CatalogLine({"P" + std::to_string(p) + "-" + std::to_string(i)}) + "\r\n") &&
-                     ok;
+                const std::string name = "P" + std::to_string(p) + "-" + std::to_string(i);
+                failed += !platform::AppendLine(Path(), CatalogLine({name}) + "\r\n");
             }
-            _exit(ok ? 0 : 1);
+            _exit(failed == 0 ? 0 : 1);
         }
     }
     for (pid_t child : children) {
