@@ -48,26 +48,27 @@ protected:
     SessionState state;
 };
 
+// The flag of the first line: what the catalog holds, and its modes (long names, one comet or
+// asteroid, a near-Earth one).
 TEST_F(CatalogFileTest, TheFlagOfTheFirstLineSetsModesAndContents) {
     auto flagged = [&](char flag) {
         testing::WriteCatalog(dir.File("f.tlv"),
                               {CatalogLine({"X"}, 0, 0, {}, 2000, flag), CatalogLine({"Y"})});
-        EXPECT_TRUE(ReadCatalogFlag(state, "f.tlv", dir.path()));
-        EXPECT_EQ(state.catalogFlag, flag);
-        return state.contents;
+        EXPECT_TRUE(ReadCatalogFlag(state, "f.tlv", dir.path()) && state.catalogFlag == flag) << flag;
+        const CatalogContents& c = state.contents;
+        // Galaxies, globulars, open clusters, planetaries, nebulae, quasars, stars, doubles, all.
+        std::string kinds;
+        for (bool holds : {c.galaxies, c.globulars, c.openClusters, c.planetaries, c.nebulae, c.quasars,
+                           c.stars, c.doubles, c.full})
+            kinds += holds ? '+' : '-';
+        return kinds + (state.longNameCatalog ? "L" : "") + (state.object.transientCatalog ? "T" : "") +
+               (state.object.nearEarthObject ? "N" : "");
     };
-    CatalogContents m = flagged('M');
-    EXPECT_TRUE(m.galaxies && m.globulars && m.openClusters && m.planetaries && m.nebulae && m.quasars);
-    EXPECT_FALSE(m.stars || m.doubles || m.full || state.longNameCatalog || state.object.transientCatalog);
-    CatalogContents l = flagged('L');
-    EXPECT_TRUE(state.longNameCatalog && l.globulars && !l.galaxies);
-    flagged('t');
-    EXPECT_TRUE(state.object.transientCatalog && state.object.nearEarthObject && !state.longNameCatalog);
-    flagged('T');
-    EXPECT_TRUE(state.object.transientCatalog && !state.object.nearEarthObject);
-    EXPECT_TRUE(flagged('F').full);
-    CatalogContents none = flagged('x');
-    EXPECT_FALSE(none.full || none.galaxies || state.object.transientCatalog);
+    EXPECT_EQ(flagged('M'), "++++++---");
+    EXPECT_EQ(flagged('L'), "-+-------L");
+    EXPECT_EQ(flagged('t'), "---------TN");
+    EXPECT_EQ(flagged('T'), "---------T");
+    EXPECT_EQ(flagged('x'), "---------");
 }
 
 TEST_F(CatalogFileTest, ParsingALine) {
@@ -78,76 +79,47 @@ TEST_F(CatalogFileTest, ParsingALine) {
               "M42         |NGC 1976    | 4.00   ");
     EXPECT_NEAR(RightAscensionHours(object), 5.5883, 1e-9);
     EXPECT_NEAR(object.transitAltitude, 90.0 - 45.8911, 1e-9);
-
-    ASSERT_TRUE(ParseEntry(state, CatalogLine({"Small"}, 1.0, -0.5, {}, 0)));
-    EXPECT_EQ(object.decSign, -1);
-    EXPECT_NEAR(DeclinationDegrees(object), -0.5, 1e-9);
-    EXPECT_EQ(object.epoch, 2000.0);
-
     ASSERT_TRUE(ParseEntry(state, "M31"));  // a short line: the missing fields are blank and read as 0
     EXPECT_EQ(object.name1 + "|" + object.name2 + "|" + object.magnitudeText, "M31||");
-    EXPECT_TRUE(RightAscensionHours(object) == 0.0 && DeclinationDegrees(object) == 0.0 &&
-                object.epoch == 2000.0);
+    EXPECT_TRUE(RightAscensionHours(object) == 0.0 && DeclinationDegrees(object) == 0.0);
 
     // A position outside the sky is no position: the line is refused and the object kept.
-    std::string farSouth = CatalogLine({"Bad"}, 1.0, 0.0);
-    for (const char* declination : {"999999   ", "2000     ", "-90.5    "}) {
-        farSouth.replace(69, 9, declination);
-        EXPECT_FALSE(ParseEntry(state, farSouth)) << declination;
-    }
-    std::string farEast = CatalogLine({"Bad"}, 1.0, 0.0);
-    for (const char* ra : {"24.0     ", "-0.1     ", "100000   "}) {
-        farEast.replace(60, 9, ra);
-        EXPECT_FALSE(ParseEntry(state, farEast)) << ra;
+    const std::pair<std::size_t, const char*> outside[] = {
+        {69, "999999   "}, {69, "2000     "}, {69, "-90.5    "}, {60, "24.0     "}, {60, "-0.1     "}};
+    for (const auto& [column, field] : outside) {
+        std::string line = CatalogLine({"Bad"}, 1.0, 0.0);
+        EXPECT_FALSE(ParseEntry(state, line.replace(column, 9, field))) << field;
     }
     EXPECT_EQ(object.name1, "M31");
 }
 
+// A last line without its line end is ended first; magnitudes are cut to hundredths without
+// binary error.
 TEST_F(CatalogFileTest, AppendedLinesHaveTheCatalogLayout) {
+    const std::string old = CatalogLine({"Old"});
+    testing::WriteFile(Path(), old);
     Select(9.5, 69.0653, "8.479");
     ASSERT_TRUE(AppendEntry(state));
     Select(10.25, -0.5, "12.1", "M 82");
     ASSERT_TRUE(AppendEntry(state));
-
-    const std::string first = CatalogLine({"M 81", "NGC 3031"}, 9.5, 69.0653, 8.47);
     const std::string second = CatalogLine({"M 82", "NGC 3031"}, 10.25, -0.5, 12.10);
-    ASSERT_EQ(ReadFile(Path()), first + "\r\n" + second + "\r\n");
-    EXPECT_EQ(Columns(first, 61, 9), " 9.5000  ");
-    EXPECT_EQ(Columns(second, 61, 9), "10.2500  ");
-    EXPECT_EQ(Columns(second, 70, 9), "-00.5000 ");
-    EXPECT_EQ(Columns(first, 89, 12), " 8.47   2000");
-}
+    EXPECT_EQ(ReadFile(Path()), old + "\r\n" + CatalogLine({"M 81", "NGC 3031"}, 9.5, 69.0653, 8.47) +
+                                    "\r\n" + second + "\r\n");
+    EXPECT_EQ(Columns(second, 61, 40), "10.2500  -00.5000           12.10   2000");
 
-TEST_F(CatalogFileTest, MagnitudesAreCutToHundredthsWithoutBinaryError) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"8.479", " 8.47"}, {"2.3", " 2.30"}, {"0.29", " 0.29"}, {"1.13", " 1.13"}, {"12.1", "12.10"}};
-    for (const auto& [typed, written] : cases) {
+    for (const auto& [typed, written] : {std::pair{"0.29", " 0.29"}, {"1.13", " 1.13"}, {"2.3", " 2.30"}}) {
         Select(1.0, 1.0, typed);
         EXPECT_EQ(Columns(BuildEntryLine(state), 89, 5), written) << typed;
     }
-    EXPECT_EQ(TruncateToHundredths(-1.468), -1.46);
-}
-
-TEST_F(CatalogFileTest, ALastLineWithoutItsLineEndIsEndedFirst) {
-    const std::string old = CatalogLine({"Old"});
-    testing::WriteFile(Path(), old);
-    Select(3.0, 3.0, "3");
-    ASSERT_TRUE(AppendEntry(state));
-    EXPECT_EQ(ReadFile(Path()), old + "\r\n" + BuildEntryLine(state) + "\r\n");
 }
 
 TEST_F(CatalogFileTest, AFailedAppendLeavesTheCatalogAsItWas) {
     Select(3.0, 3.0, "3");
-    state.catalogFileName = "folder.tlv";
-    std::filesystem::create_directory(dir.File("folder.tlv"));
-    EXPECT_FALSE(AppendEntry(state));
-    EXPECT_TRUE(std::filesystem::is_empty(dir.File("folder.tlv")));
     state.catalogFolder = dir.File("missing/");
     EXPECT_FALSE(AppendEntry(state));
     EXPECT_FALSE(std::filesystem::exists(dir.File("missing")));
 
     state.catalogFolder = dir.path();
-    state.catalogFileName = "mine.tlv";
     const std::string old = CatalogLine({"Old"}) + "\r\n";
     testing::WriteFile(Path(), old);
     // A disk that fills up halfway through the line: nothing of the line stays behind, and the
@@ -170,14 +142,8 @@ TEST_F(CatalogFileTest, AFailedAppendLeavesTheCatalogAsItWas) {
     EXPECT_TRUE(WIFEXITED(status)) << "ended by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0) << "the append must fail";
     EXPECT_EQ(ReadFile(Path()), old);
-
-    if (geteuid() == 0) return;  // the superuser may write read-only files
-    std::filesystem::permissions(Path(), std::filesystem::perms::owner_read);
-    EXPECT_FALSE(AppendEntry(state));
-    EXPECT_EQ(ReadFile(Path()), old);
 }
 
-// Written and read back, a position comes back to a ten-thousandth of an hour and a degree.
 // Two programs adding to one catalog at once: every line arrives whole, none is lost.
 TEST_F(CatalogFileTest, TwoProcessesAppendingKeepEveryLine) {
     constexpr int kLinesEach = 300;
@@ -186,13 +152,12 @@ TEST_F(CatalogFileTest, TwoProcessesAppendingKeepEveryLine) {
         children[p] = fork();
         ASSERT_GE(children[p], 0);
         if (children[p] == 0) {
-            bool ok = true;
+            int failed = 0;
             for (int i = 0; i < kLinesEach; ++i) {
-                ok = platform::AppendLine(
-                         Path(), CatalogLine({"P" + std::to_string(p) + "-" + std::to_string(i)}) + "\r\n") &&
-                     ok;
+                const std::string name = "P" + std::to_string(p) + "-" + std::to_string(i);
+                failed += !platform::AppendLine(Path(), CatalogLine({name}) + "\r\n");
             }
-            _exit(ok ? 0 : 1);
+            _exit(failed == 0 ? 0 : 1);
         }
     }
     for (pid_t child : children) {
@@ -210,105 +175,50 @@ TEST_F(CatalogFileTest, TwoProcessesAppendingKeepEveryLine) {
     EXPECT_EQ(names.size(), 2u * kLinesEach);
 }
 
+// Written and read back, a position comes back to a ten-thousandth of an hour and a degree.
 TEST_F(CatalogFileTest, PositionsSurviveTheCatalog) {
-    const std::pair<double, double> positions[] = {{10.25, -0.5}, {23.9, -75.1234}};
+    const std::pair<double, double> positions[] = {{10.25, -0.5}, {23.9, -75.1234}, {12.0, 0.0}};
     for (const auto& [ra, dec] : positions) {
+        if (ra == 12.0) state.catalogEpoch = 1950.0;  // written 50 years of precession earlier
         Select(ra, dec, "5");
         ASSERT_TRUE(AppendEntry(state));
     }
-    // Epoch 1950: written 50 years of precession earlier, read back into epoch 2000.
-    state.catalogEpoch = 1950.0;
-    Select(12.0, 0.0, "5");
-    ASSERT_TRUE(AppendEntry(state));
     EXPECT_NEAR(RightAscensionHours(state.object), 12.0, 1e-4);  // the current object is back in 2000
 
     CatalogReader reader;
     ASSERT_TRUE(reader.Open(Path()));
     std::string line;
     for (const auto& [ra, dec] : positions) {
-        ASSERT_TRUE(reader.ReadNextEntry(line));
-        ASSERT_TRUE(ParseEntry(state, line));
+        ASSERT_TRUE(reader.ReadNextEntry(line) && ParseEntry(state, line));
         EXPECT_NEAR(RightAscensionHours(state.object), ra, 1e-4);
         EXPECT_NEAR(DeclinationDegrees(state.object), dec, 1e-4);
     }
-    ASSERT_TRUE(reader.ReadNextEntry(line));
-    EXPECT_EQ(Columns(line, 61, 18), "11.9573  00.2783  ");  // Newcomb's rates: 46.106" and 20.040" a year
-    EXPECT_EQ(Columns(line, 97, 4), "1950");
-    ASSERT_TRUE(ParseEntry(state, line));
-    EXPECT_NEAR(RightAscensionHours(state.object), 12.0, 1e-4);
-    EXPECT_NEAR(DeclinationDegrees(state.object), 0.0, 1e-4);
-}
-
-std::vector<std::string> ReadAll(const std::string& path) {
-    CatalogReader reader;
-    std::vector<std::string> lines;
-    if (!reader.Open(path)) return {"(cannot open)"};
-    for (std::string line; reader.ReadNextEntry(line);) lines.push_back(line);
-    return lines;
+    // Newcomb's rates: 46.106" and 20.040" a year.
+    EXPECT_EQ(Columns(line, 61, 40), "11.9573  00.2783             5.00   1950");
 }
 
 class CatalogReadingTest : public testing::SearchTest {};
 
-TEST_F(CatalogReadingTest, LineEndsAndLineLengths) {
-    testing::WriteFile(dir.File("a.tlv"), "one\r\ntwo\n\r\n" + std::string(3000, 'x') + "\r\nlast");
-    std::vector<std::string> lines = ReadAll(dir.File("a.tlv"));
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0], "one");
-    EXPECT_EQ(lines[1], "two");
-    EXPECT_EQ(lines[2], "");
-    EXPECT_EQ(lines[3], std::string(CatalogReader::kMaxLineLength, 'x'));  // the rest is skipped
-    EXPECT_EQ(lines[4], "last");
-}
-
-// Lines no catalog should hold are read past; the entries after them are still found.
-TEST_F(CatalogReadingTest, OddLinesDoNotStopASearch) {
-    std::string bytes = std::string(5 << 20, 'A');  // 5 MB, and no line end at all
-    UseCatalog({});
-    testing::WriteFile(dir.File("cat.tlv"), bytes);
-    EXPECT_TRUE(ReadCatalogFlag(state, "cat.tlv", dir.path()));
-    EXPECT_FALSE(Find("ZZZ"));
-    EXPECT_EQ(engine.LastMessage(), "Object ZZZ  Not Found in Catalog cat.tlv");
-
-    std::string tabs = "M31\t\xFF\xFE" + std::string(200, '\t');
-    testing::WriteFile(dir.File("cat.tlv"),
-                       bytes + "\n" + tabs + "\r\nM31\n" + High({"\xC9ta Car"}) + "\r\n");
-    ASSERT_TRUE(Find("\xC9TA"));
-    EXPECT_EQ(state.object.name1, "\xC9ta Car     ");
-    ASSERT_TRUE(Find("M31"));  // tabs and bytes above 127 are characters like any other
-    EXPECT_EQ(state.object.name1, "M31\t\xFF\xFE" + std::string(6, '\t'));
-    ASSERT_TRUE(Find("M31 "));  // the short line: every field past the name blank
-    EXPECT_EQ(state.object.name1, "M31");
-    EXPECT_EQ(state.search.MatchLines[0], "M31" + std::string(97, ' '));
-}
-
 // An empty catalog, or one whose first line is blank, is readable: it simply holds nothing, or
-// holds entries under no flag.
-TEST_F(CatalogReadingTest, EmptyCatalogsAndBlankFirstLinesAreReadable) {
-    testing::WriteFile(dir.File("empty.tlv"), "");
-    testing::WriteFile(dir.File("blank.tlv"), "\r\n" + High({"M31"}) + "\r\n");
+// holds entries under no flag. A missing catalog, or a folder, is never reported as a search
+// that found nothing.
+TEST_F(CatalogReadingTest, EmptyBlankAndUnopenableCatalogs) {
+    UseCatalog({"", High({"M31"})});
     state.catalogFlag = 'F';
-    ASSERT_TRUE(ReadCatalogFlag(state, "blank.tlv", dir.path()));
-    EXPECT_EQ(state.catalogFlag, ' ');
-    EXPECT_FALSE(state.contents.full);
-    state.catalogFolder = dir.path();
-    state.catalogFileName = "blank.tlv";
+    ASSERT_TRUE(ReadCatalogFlag(state, "cat.tlv", dir.path()));
+    EXPECT_TRUE(state.catalogFlag == ' ' && !state.contents.full);
     EXPECT_TRUE(Find("M31"));
-
-    ASSERT_TRUE(ReadCatalogFlag(state, "empty.tlv", dir.path()));
-    state.catalogFileName = "empty.tlv";
+    testing::WriteFile(dir.File("cat.tlv"), "");
+    ASSERT_TRUE(ReadCatalogFlag(state, "cat.tlv", dir.path()));
     EXPECT_FALSE(Find("M31"));
-    EXPECT_EQ(dialogs.messages.back().text, "Object M31  Not Found in Catalog empty.tlv");
-}
+    EXPECT_EQ(dialogs.MessageTexts(), "Object M31  Not Found in Catalog cat.tlv");
 
-// A missing catalog, or a folder, is never reported as a search that found nothing.
-TEST_F(CatalogReadingTest, CatalogsThatCannotBeOpenedSaySo) {
     std::filesystem::create_directory(dir.File("folder.tlv"));
     for (const char* name : {"missing.tlv", "folder.tlv"}) {
         state.catalogFlag = 'F';
         EXPECT_FALSE(ReadCatalogFlag(state, name, dir.path())) << name;
         EXPECT_EQ(state.catalogFlag, 'F') << "the current catalog's flag stays";
         state.catalogFileName = name;
-        state.catalogFolder = dir.path();
         SearchRequest request;
         request.name = "M31";
         EXPECT_EQ(searches.Search(request), SearchOutcome::CatalogUnreadable);

@@ -73,13 +73,12 @@ inline std::string ReadFile(const std::string& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// Lines written, or read back, each ended by CR LF.
 inline void WriteCatalog(const std::string& path, const std::vector<std::string>& lines) {
     std::string bytes;
     for (const std::string& line : lines) bytes += line + "\r\n";
     WriteFile(path, bytes);
 }
-
-// The lines of a file whose lines end in CR LF.
 inline std::vector<std::string> CrLfLines(const std::string& text) {
     std::vector<std::string> lines;
     for (std::size_t start = 0, end; start < text.size(); start = end + 2) {
@@ -106,16 +105,14 @@ class RecordingMainWindow final : public MainWindowHooks {
 public:
     void ResetChainButtons() override {}
     void MatchesExhausted(const std::string& caption, int count) override {
-        exhaustedCaption = caption;
-        exhaustedCount = count;
+        exhausted = caption + " " + std::to_string(count);
     }
     void ClearBodySelection() override {}
     void SetStatus(const std::string& text) override { status = text; }
     void SetSearchButtons(const std::string& caption, bool) override { searchCaption = caption; }
     void Redisplay() override {}
 
-    std::string exhaustedCaption, status, searchCaption;
-    int exhaustedCount = -1;
+    std::string exhausted, status, searchCaption;  // the caption and count of the matches shown
 };
 
 // A session with the search engine over the catalog "cat.tlv" of a scratch folder, which also

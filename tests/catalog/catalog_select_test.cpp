@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "catalog/catalog_maintenance.h"
 #include "catalog_fixture.h"
 
 namespace talvo {
@@ -33,99 +32,72 @@ protected:
     CatalogSelect window{state, searches, dialogs};
 };
 
-TEST_F(CatalogSelectTest, ClickingACatalogSelectsIt) {
-    UseCatalog({High({"M31"})});
-    ASSERT_TRUE(Find("M31"));
+// The default catalog: reported when it is not beside the program, chosen when it is, and the
+// button is off while it is the catalog.
+TEST_F(CatalogSelectTest, ACatalogThatCannotBeOpenedIsReportedAndTheDefaultWorksOnlyAwayFromIt) {
     window.Form_Load();
-    window.Dir1_Change("cats");
-    EXPECT_EQ(window.File1Items, (std::vector<std::string>{"B.TLV", "a.tlv"}));
-    EXPECT_EQ(window.Dir1Items, std::vector<std::string>{"sub"});
-
-    window.File1_Click(Index("B.TLV"));
-    EXPECT_TRUE(!window.visible && dialogs.messages.empty());
-    EXPECT_EQ(state.catalogFileName, "B.TLV");
-    EXPECT_EQ(mainWindow.status, "Catalog = " + dir.File("cats/B.TLV"));
-    EXPECT_EQ(mainWindow.searchCaption, "/ Simple Search");
-    EXPECT_TRUE(state.contents.galaxies);
-    EXPECT_EQ(state.search.MatchCount, 0);  // the previous search is gone
-}
-
-TEST_F(CatalogSelectTest, ACatalogThatCannotBeOpenedIsReported) {
-    window.Form_Load();
+    EXPECT_TRUE(window.DefaultCat.enabled);
     std::filesystem::remove(dir.File("cats/B.TLV"));
     window.File1_Click(Index("B.TLV"));  // gone since the list was made
-    window.DefaultCat_Click();           // there is no FULL.TLV beside the program
+    window.DefaultCat_Click();
     EXPECT_EQ(dialogs.MessageTexts(), "CANNOT OPEN CATALOG B.TLV|CANNOT OPEN CATALOG FULL.TLV");
     EXPECT_EQ(mainWindow.status, "CANNOT OPEN CATALOG FULL.TLV");
+
+    testing::WriteCatalog(dir.File("FULL.TLV"), {High({"M31"})});
+    window.DefaultCat_Click();
+    EXPECT_EQ(state.catalogFolder + state.catalogFileName, dir.File("FULL.TLV"));
+    window.Form_Load();
+    EXPECT_FALSE(window.DefaultCat.enabled);
 }
 
-// Hourly ("T") and per-minute ("t") positions of one comet or asteroid: no name search.
-TEST_F(CatalogSelectTest, ATransientCatalogSaysWhatItHolds) {
+// Hourly ("T") and per-minute ("t") positions of one comet or asteroid: no name search. A catalog
+// chosen after them is searched by name again, and the search before is gone.
+TEST_F(CatalogSelectTest, ClickingACatalogSelectsItAndATransientOneSaysWhatItHolds) {
     testing::WriteCatalog(dir.File("cats/HOURLY.TLV"),
                           {CatalogLine({"0101 00 2026"}, 1.0, 2.0, {}, 2000, 'T')});
     testing::WriteCatalog(dir.File("cats/MINUTES.TLV"),
                           {CatalogLine({"010100002026"}, 1.0, 2.0, {}, 2000, 't')});
-    const std::string transient =
-        "This catalog contains the positions of a single object (comet or asteroid) at various times.";
     for (const char* file : {"HOURLY.TLV", "MINUTES.TLV"}) {
-        mainWindow.status.clear();
         window.Form_Load();
         window.File1_Click(Index(file));
-        EXPECT_EQ(mainWindow.status, transient) << file;
+        EXPECT_EQ(
+            mainWindow.status,
+            "This catalog contains the positions of a single object (comet or asteroid) at various times.")
+            << file;
         EXPECT_EQ(mainWindow.searchCaption, "Transient Object") << file;
     }
     window.Form_Load();
+    EXPECT_EQ(window.File1Items, (std::vector<std::string>{"B.TLV", "HOURLY.TLV", "MINUTES.TLV", "a.tlv"}));
+    EXPECT_EQ(window.Dir1Items, std::vector<std::string>{"sub"});
+    UseCatalog({High({"M31"})});
+    ASSERT_TRUE(Find("M31"));
     window.File1_Click(Index("B.TLV"));
+    EXPECT_TRUE(!window.visible && dialogs.messages.empty());
     EXPECT_EQ(mainWindow.status, "Catalog = " + dir.File("cats/B.TLV"));
+    EXPECT_EQ(mainWindow.searchCaption, "/ Simple Search");
+    EXPECT_TRUE(state.contents.galaxies && state.search.MatchCount == 0);
 }
 
-TEST_F(CatalogSelectTest, TheDefaultCatalogButtonWorksOnlyAwayFromIt) {
-    window.Form_Load();
-    EXPECT_TRUE(window.DefaultCat.enabled);
-    EXPECT_EQ(window.DefaultCat.toolTip, "Click to return to default catalog 'full.tlv'");
-
-    testing::WriteCatalog(dir.File("FULL.TLV"), {High({"M31"})});
-    window.DefaultCat_Click();
-    EXPECT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(state.catalogFolder, dir.path());
-    window.Form_Load();
-    EXPECT_FALSE(window.DefaultCat.enabled);
-    EXPECT_EQ(window.DefaultCat.toolTip, " ");
-}
-
-TEST_F(CatalogSelectTest, ANewCatalogIsANameAndAnEpoch) {
+// A new catalog is a name (".TLV" added) and an epoch of 1900-2100; no file until an object is
+// added, which is asked first.
+TEST_F(CatalogSelectTest, ANewCatalogIsANameAndAnEpochAndAddingToItAsksFirst) {
     window.Form_Load();
     window.Dir1_Change("sub");
     dialogs.inputAnswers = {"MYOBJ.TXT", "1800", "abc", "1950"};
     window.NewCatalog_Click();
     EXPECT_EQ(state.catalogFolder + state.catalogFileName, dir.File("cats/sub/MYOBJ.TLV"));
     EXPECT_EQ(state.catalogEpoch, 1950.0);
-    ASSERT_EQ(dialogs.prompts.size(), 4u);
-    EXPECT_EQ(dialogs.prompts[0].title + "|" + dialogs.prompts[1].title + "|" + dialogs.prompts[3].title,
-              "Create New Catalog File|Catalog Epoch|Set Catalog Epoch");
-    EXPECT_TRUE(std::filesystem::is_empty(dir.File("cats/sub")));  // no file until an object is added
+    EXPECT_TRUE(std::filesystem::is_empty(dir.File("cats/sub")));
 
-    dialogs.inputAnswers = {"other", ""};
-    window.NewCatalog_Click();
-    window.NewCatalog_Click();  // cancelled
-    EXPECT_EQ(state.catalogFileName, "other.TLV");
-    EXPECT_EQ(state.catalogEpoch, 1950.0);
-    EXPECT_EQ(NewCatalogFileName("myobj.tlv"), "myobj.tlv");
-}
-
-TEST_F(CatalogSelectTest, AddingTheCurrentObjectAsksFirst) {
-    state.catalogFileName = "mine.tlv";
     SelectPosition(state, 9.5, 69.0, 2000.0);
     state.object.name1 = "M 81        ";
     dialogs.messageAnswers = {MessageAnswer::Cancel, MessageAnswer::Ok};
     EXPECT_FALSE(searches.AddCurrentObject());
-    EXPECT_FALSE(std::filesystem::exists(dir.File("cats/mine.tlv")));
-    EXPECT_EQ(dialogs.messages[0].text, "Do you want to add the object M 81         to catalog mine.tlv ?");
-    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::OkCancel);
-
+    EXPECT_FALSE(std::filesystem::exists(dir.File("cats/sub/MYOBJ.TLV")));
+    EXPECT_EQ(dialogs.messages[0].text, "Do you want to add the object M 81         to catalog MYOBJ.TLV ?");
     EXPECT_TRUE(searches.AddCurrentObject());
     EXPECT_FALSE(state.object.notInCatalog);
-    EXPECT_EQ(testing::ReadFile(dir.File("cats/mine.tlv")).substr(0, 12), "M 81        ");
+    EXPECT_EQ(testing::ReadFile(dir.File("cats/sub/MYOBJ.TLV")).substr(0, 12), "M 81        ");
 }
 
 }  // namespace

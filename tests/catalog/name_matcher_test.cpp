@@ -10,135 +10,87 @@
 namespace talvo {
 namespace {
 
-struct Outcome {
-    int result;
-    MatchFlags flags;
-    bool matched() const { return result != 0; }
-};
-
-// Compares the typed name with a line holding `field` from `column` (the rest blank).
-Outcome Match(const std::string& field, const std::string& typed, MatchOptions options = {}, int column = 1) {
-    std::string line(100, ' ');
-    line.replace(column - 1, field.size(), field);
-    MatchFlags flags;
-    int result = MatchName(line, column, MakePattern(typed), options, flags);
-    return {result, flags};
-}
-
 constexpr MatchOptions kBestOf{.bestOfSearch = true};
+constexpr MatchOptions kLongName{.longNameSearch = true};
+constexpr MatchOptions kIgnoreInvalid{.ignoreInvalid = true};
 
 TEST(MakePattern, RemovesSpacesButTheLastAndUpperCases) {
-    EXPECT_EQ(MakePattern("NGC 7009"), "NGC7009");
     EXPECT_EQ(MakePattern("m1 "), "M1 ");
     EXPECT_EQ(MakePattern(" alp* lib  "), "ALP*LIB ");
 }
 
-TEST(MatchName, PrefixOfTheNameWithoutItsSpaces) {
-    EXPECT_TRUE(Match("NGC 7009", "NGC 7009").flags.exactMatch);
-    EXPECT_TRUE(Match("NGC 7009", "ngc7009").flags.exactName1);
-    Outcome prefix = Match("NGC 7009", "NGC70");
-    EXPECT_TRUE(prefix.matched());
-    EXPECT_FALSE(prefix.flags.exactMatch);
-
-    EXPECT_TRUE(Match("M31", "M3").matched());
-    EXPECT_FALSE(Match("M31", "M310").matched());  // the name ends before the pattern
-    EXPECT_FALSE(Match("M31", "M32").matched());
-    EXPECT_TRUE(Match("M 31", "M31").flags.exactMatch);  // the second character lies past a space
-    EXPECT_TRUE(Match("M&^31", "M3").matched());         // or past the markers
-    EXPECT_FALSE(Match("M", "MX").matched());
-    EXPECT_TRUE(Match("M", "M ").matched());
-}
-
-TEST(MatchName, ATrailingSpaceDemandsTheWholeName) {
-    EXPECT_FALSE(Match("M13", "M1 ").matched());
-    Outcome whole = Match("M1", "M1 ");
-    EXPECT_TRUE(whole.matched());
-    EXPECT_TRUE(whole.flags.exactMatch);
-    EXPECT_FALSE(Match("NGC 7009", "NGC 70 ").matched());
-
-    // A name filling its whole window, with or without a space inside, ends at the window's edge.
-    for (const char* name : {"NGC7000ABCDE", "NGC 7000ABCD"}) {
-        Outcome full = Match(name, std::string(name) + " ");
-        EXPECT_TRUE(full.matched()) << name;
-        EXPECT_TRUE(full.flags.exactMatch) << name;
-        EXPECT_TRUE(full.flags.exactName1) << name;
-    }
-    EXPECT_FALSE(Match("NGC7000ABCDE", "NGC7000ABCD ").matched());
-}
-
-TEST(MatchName, OnlyNameOneSetsExactName1) {
-    Outcome second = Match("M31", "M31", {}, 13);
-    EXPECT_TRUE(second.flags.exactMatch);
-    EXPECT_FALSE(second.flags.exactName1);
-    // The window ends at column 12: the next field is not part of the name.
-    EXPECT_FALSE(Match("Crab Nebula Vir", "CRABNEBULAV").matched());
-}
-
-TEST(MatchName, WildcardContinuation) {
-    EXPECT_TRUE(Match("Alp1 Lib", "ALP*LIB").matched());
-    EXPECT_TRUE(Match("Alp2 Lib", "ALP**LIB").matched());  // a doubled star is one star
-    EXPECT_FALSE(Match("Alp1 Cyg", "ALP*LIB").matched());
-    EXPECT_TRUE(Match("Crab Nebula", "*NEBULA").matched());
-    EXPECT_FALSE(Match("Crab Neb    ula", "*NEBULA").matched());  // "ula" lies in the next window
-
-    Outcome star = Match("M31", "*");
-    EXPECT_EQ(star.result, 1);
-    EXPECT_FALSE(star.flags.exactMatch);
-    EXPECT_FALSE(Match("M31", "M31*").matched());  // nothing left for the star
-    EXPECT_TRUE(Match("M31A", "M31*").matched());
-    EXPECT_TRUE(Match("Alp1 Lib", "ALP*LIB ").matched());  // a trailing space after the star
-    EXPECT_FALSE(Match("Alp1 Libra", "ALP*LIB ").matched());
-}
-
-TEST(MatchName, WildcardBacksOffAfterAPartialMatch) {
-    EXPECT_TRUE(Match("AAAB", "*AAB").matched());
-    EXPECT_TRUE(Match("ABABC", "*ABC").matched());
-    EXPECT_TRUE(Match("Nu Nun3", "*NUN3").matched());
-    EXPECT_FALSE(Match("ABABD", "*ABC").matched());
-}
-
-TEST(MatchName, BestOfMarkers) {
-    const std::string m42 = "M42       &^";
-    Outcome plain = Match(m42, "M42");
-    EXPECT_TRUE(plain.flags.exactName1);  // markers are no part of the name outside Best of the Sky
-    EXPECT_TRUE(Match(m42, "M42 ").matched());
-
-    EXPECT_TRUE(Match(m42, "*&^", kBestOf).matched());
-    EXPECT_FALSE(Match(m42, "*^^", kBestOf).matched());
-    EXPECT_TRUE(Match("NGC 1     ^^", "*^^", kBestOf).matched());
-    Outcome inside = Match(m42, "M42", kBestOf);
-    EXPECT_TRUE(inside.matched());
-    EXPECT_FALSE(inside.flags.exactMatch);
-    EXPECT_FALSE(Match(m42, "M42 ", kBestOf).matched());
-}
-
-TEST(MatchName, AFieldOfSpacesNeverMatches) {
-    for (const char* typed : {"*", "**", "* ", ""}) {
-        EXPECT_FALSE(Match("            ", typed).matched()) << typed;
-        EXPECT_FALSE(Match("", typed, kBestOf, 49).matched()) << typed;
+// The typed name against a line holding `field` from `column`, the rest blank. The outcome: "-"
+// no match, "m" a match, "e" an exact match, "1" an exact match of name 1; "!" before it marks
+// an invalid entry.
+TEST(MatchName, PrefixesWildcardsMarkersAndWholeNames) {
+    const std::string m42 = "M42       &^", full24 = "AndromedaGalaxyMessier31";
+    const struct {
+        std::string field;
+        const char* typed;
+        const char* outcome;
+        MatchOptions options = {};
+        int column = 1;
+    } cases[] = {
+        {"NGC 7009", "ngc7009", "1"},
+        {"NGC 7009", "NGC70", "m"},
+        {"M31", "M310", "-"},  // the name ends before the pattern
+        {"M 31", "M31", "1"},  // the second character lies past a space
+        {"M&^31", "M3", "m"},  // or past the markers
+        {"M", "M ", "1"},
+        // A trailing space demands the whole name; a name filling its window ends at its edge.
+        {"NGC 7009", "NGC 70 ", "-"},
+        {"NGC7000ABCDE", "NGC7000ABCDE ", "1"},
+        {"NGC 7000ABCD", "NGC 7000ABCD ", "1"},
+        {"NGC7000ABCDE", "NGC7000ABCD ", "-"},
+        {"M31", "M31", "e", {}, 13},              // only name 1 is exact in name 1
+        {"Crab Nebula Vir", "CRABNEBULAV", "-"},  // the window ends at column 12
+        {full24, "ANDROMEDAGALAXYMESSIER31 ", "e", kLongName, 49},
+        {full24, "ANDROMEDAGALAXYMESSIER3 ", "-", kLongName, 49},
+        {"Andromeda Galaxy", "ANDROMEDAGALAXY", "-", {}, 49},
+        // A star stands for any characters, a doubled star for one star; it backs off after a
+        // partial match.
+        {"Alp1 Lib", "ALP*LIB", "m"},
+        {"Alp2 Lib", "ALP**LIB", "m"},
+        {"Alp1 Cyg", "ALP*LIB", "-"},
+        {"Crab Neb    ula", "*NEBULA", "-"},  // "ula" lies in the next window
+        {"M31", "*", "m"},
+        {"M31", "M31*", "-"},  // nothing left for the star
+        {"M31A", "M31*", "m"},
+        {"Alp1 Lib", "ALP*LIB ", "m"},
+        {"Alp1 Libra", "ALP*LIB ", "-"},
+        {"ABABC", "*ABC", "m"},
+        {"ABABD", "*ABC", "-"},
+        // Best-of markers are part of the name only in Best of the Sky.
+        {m42, "M42", "1"},
+        {m42, "*&^", "m", kBestOf},
+        {m42, "*^^", "-", kBestOf},
+        {m42, "M42", "m", kBestOf},
+        {m42, "M42 ", "-", kBestOf},
+        // A field of spaces never matches.
+        {"", "*", "-"},
+        {"", "* ", "-", kBestOf, 49},
+        // Entries that stand for nothing are reported, when asked, and never match.
+        {"NonExistent", "M31", "!-", kIgnoreInvalid},
+        {"Star: 12", "M31", "!-", kIgnoreInvalid},
+        {"stars:3", "M31", "!-", kIgnoreInvalid},
+        {"Non Existent 4", "M31", "!-", kIgnoreInvalid},
+        {"Starfish", "STAR", "m", kIgnoreInvalid},
+        {"NonExistent", "NON", "m"},
+    };
+    for (const auto& c : cases) {
+        std::string line(100, ' ');
+        line.replace(c.column - 1, c.field.size(), c.field);
+        MatchFlags flags;
+        const bool matched = MatchName(line, c.column, MakePattern(c.typed), c.options, flags) != 0;
+        const std::string outcome =
+            std::string(flags.invalidEntry ? "!" : "") + (!matched                               ? "-"
+                                                          : flags.exactMatch && flags.exactName1 ? "1"
+                                                          : flags.exactMatch                     ? "e"
+                                                                                                 : "m");
+        EXPECT_EQ(outcome, c.outcome) << c.field << " / " << c.typed;
     }
     MatchFlags flags;
     EXPECT_EQ(MatchName("M31", 13, "*", {}, flags), 0);  // the line ends before the field
-}
-
-TEST(MatchName, InvalidEntriesAreReportedWithoutAMatch) {
-    const MatchOptions ignore{.ignoreInvalid = true};
-    for (const char* field : {"NonExistent", "Star: 12", "stars:3", "Non Existent 4"}) {
-        Outcome outcome = Match(field, "M31", ignore);
-        EXPECT_FALSE(outcome.matched()) << field;
-        EXPECT_TRUE(outcome.flags.invalidEntry) << field;
-    }
-    EXPECT_FALSE(Match("Starfish", "STAR", ignore).flags.invalidEntry);
-    EXPECT_FALSE(Match("NonExistent", "NON").flags.invalidEntry);  // the option is off
-}
-
-TEST(MatchName, LongNamesUseTwentyFourColumns) {
-    const MatchOptions longName{.longNameSearch = true};
-    EXPECT_TRUE(Match("Andromeda Galaxy", "ANDROMEDAGALAXY ", longName, 49).flags.exactMatch);
-    EXPECT_FALSE(Match("Andromeda Galaxy", "ANDROMEDAGALAXY", {}, 49).matched());
-    const std::string full = "AndromedaGalaxyMessier31";  // all 24 columns
-    EXPECT_TRUE(Match(full, "ANDROMEDAGALAXYMESSIER31 ", longName, 49).flags.exactMatch);
-    EXPECT_FALSE(Match(full, "ANDROMEDAGALAXYMESSIER3 ", longName, 49).matched());
 }
 
 // The prefilter may pass lines that do not match, but never turns away one that does: every
@@ -160,14 +112,11 @@ TEST(NamePrefilter, NeverTurnsAwayALineWithAMatchingName) {
                 for (const std::string& text : typed) {
                     const std::string pattern = MakePattern(text);
                     MatchFlags flags;
-                    bool matches = MatchName(line, kNameColumn[4].first, pattern, options, flags) != 0;
-                    for (int other = 0; other < 4 && !longName; ++other) {
-                        matches = matches ||
-                                  MatchName(line, kNameColumn[other].first, pattern, options, flags) != 0;
-                    }
-                    if (matches) {
-                        EXPECT_TRUE(NamePrefilter(pattern, options).MayMatch(line)) << name << " / " << text;
-                    }
+                    bool matches = false;
+                    for (int f = longName ? 4 : 0; f < 5 && !matches; ++f)
+                        matches = MatchName(line, kNameColumn[f].first, pattern, options, flags) != 0;
+                    EXPECT_TRUE(!matches || NamePrefilter(pattern, options).MayMatch(line))
+                        << name << " / " << text;
                 }
             }
         }

@@ -54,9 +54,9 @@ TEST(CalcTime, UtAcrossLocalMidnight) {
     EXPECT_EQ(ut(Local(2030, 6, 15, 0, 20, 0), Site(-77.0, -5.5f)), "18:50- previous -5:30");  // UTC+5:30
 }
 
-// Month ends, leap days, 2100 and both ends of the range, at offsets that move the UT date
-// either way. The sidereal time, a linear approximation, stays within the day and within a few
-// seconds of the IAU 1982 one, and its shown fields within a second of it.
+// Month ends, leap days, 2100 and both ends of the range, at offsets and longitudes (less than a
+// degree east) that move the UT date either way. The sidereal time, a linear approximation, stays within the
+// day and within a few seconds of the IAU 1982 one, and its shown fields within a second of it.
 TEST(CalcTime, JulianDateDaysSince1975AndSiderealTime1980To2199) {
     const float offsets[] = {-12.0f, -5.5f, 0.0f, 3.0f, 9.75f};
     const double longitudes[] = {-179.5, -0.5, 0.0, 74.25, 150.0};
@@ -87,22 +87,14 @@ TEST(CalcTime, JulianDateDaysSince1975AndSiderealTime1980To2199) {
     }
 }
 
-// Half a degree east and west of Greenwich are two sidereal minutes either side of it; a month
-// out of range computes nothing.
-TEST(CalcTime, LongitudeBelowOneDegreeKeepsItsSignAndABadMonthIsRefused) {
-    ClockState base = Local(2026, 3, 20, 22, 0, 0), east = base, west = base;
-    ASSERT_TRUE(CalcTime(base, Site(0.0, 0.0f)));
-    ASSERT_TRUE(CalcTime(east, Site(-0.5, 0.0f)));
-    ASSERT_TRUE(CalcTime(west, Site(0.5, 0.0f)));
-    EXPECT_NEAR(east.localSiderealTime - base.localSiderealTime, 2.0 / 60.0, 1e-9);
-    EXPECT_NEAR(west.localSiderealTime - base.localSiderealTime, -2.0 / 60.0, 1e-9);
-
+// A month out of range computes nothing.
+TEST(CalcTime, ABadMonthIsRefused) {
     for (int month : {0, 13}) {
-        base.month = month;
-        base.julianDate = 123.0;
-        EXPECT_FALSE(CalcTime(base, Site(0.0, 0.0f)));
-        EXPECT_FALSE(CalcDays1975(base));
-        EXPECT_EQ(base.julianDate, 123.0);
+        ClockState clock = Local(2026, month, 20, 22, 0, 0);
+        clock.julianDate = 123.0;
+        EXPECT_FALSE(CalcTime(clock, Site(0.0, 0.0f)));
+        EXPECT_FALSE(CalcDays1975(clock));
+        EXPECT_EQ(clock.julianDate, 123.0);
     }
 }
 
@@ -110,14 +102,15 @@ TEST(CalcTime, LongitudeBelowOneDegreeKeepsItsSignAndABadMonthIsRefused) {
 // stamp's own year.
 TEST(Stamps, CarriesBorrowsAndTheLeapFlag) {
     EXPECT_EQ(StampAdd("23595912312026", 0, 0, 0, 1, false), "00000001012027");
-    EXPECT_EQ(StampAdd("10000001152026", 0, 0, 0, 3725, false), "11020501152026");
     EXPECT_EQ(StampAdd("20000004302026", 0, 5, 0, 0, false), "01000005012026");
     EXPECT_EQ(StampAdd("12000001312026", 40, 0, 0, 0, false), "12000003122026");
-    EXPECT_EQ(StampAdd("12000012152026", 400, 0, 0, 0, false), "12000001192028");
     EXPECT_EQ(StampAdd("12000002282024", 1, 0, 0, 0, false), "12000003012024");
     EXPECT_EQ(StampAdd("12000002282023", 1, 0, 0, 0, true), "12000002292023");
     EXPECT_EQ(StampSubtract("00300003012026", 0, 25, 0, 0, false), "23300002272026");
     EXPECT_EQ(StampSubtract("12000003012024", 1, 0, 0, 0, true), "12000002292024");
+    ClockState clock = Local(2026, 12, 31, 23, 50, 0);  // the present moment, shifted either way
+    EXPECT_EQ(StampNow(clock, 0, 30), "00200001012027");
+    EXPECT_EQ(StampNow(clock, -3, -30), "20200012312026");
 }
 
 TEST(Stamps, SubtractUndoesAdd) {
@@ -130,12 +123,6 @@ TEST(Stamps, SubtractUndoesAdd) {
             }
         }
     }
-}
-
-TEST(StampNow, ShiftsThePresentMomentBySignedHoursAndMinutes) {
-    ClockState clock = Local(2026, 12, 31, 23, 50, 0);
-    EXPECT_EQ(StampNow(clock, 0, 30), "00200001012027");
-    EXPECT_EQ(StampNow(clock, -3, -30), "20200012312026");
 }
 
 }  // namespace
