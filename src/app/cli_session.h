@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "app/cli_options.h"
-#include "session/session_state.h"
 #include "platform/clock.h"
 #include "platform/fixed_time_zone.h"
+#include "session/session_state.h"
 
 namespace talvo {
 

@@ -105,7 +105,8 @@ std::optional<CatalogEntry> ReadEntry(const std::string& line) {
     CatalogEntry entry;
     entry.decDegrees = LeadingNumber(Columns(line, kDeclinationColumn));
     entry.raHours = LeadingNumber(Columns(line, kRightAscensionColumn));
-    if (!(entry.decDegrees >= -90.0 && entry.decDegrees <= 90.0 && entry.raHours >= 0.0 && entry.raHours < 24.0)) {
+    if (!(entry.decDegrees >= -90.0 && entry.decDegrees <= 90.0 && entry.raHours >= 0.0 &&
+          entry.raHours < 24.0)) {
         return std::nullopt;
     }
     for (int i = 0; i < 5; ++i) entry.names[static_cast<std::size_t>(i)] = Columns(line, kNameColumn[i]);

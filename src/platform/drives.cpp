@@ -21,7 +21,8 @@ void AddIfFolder(std::vector<std::string>& drives, std::string path) {
 void AddChildren(std::vector<std::string>& drives, const std::string& parent) {
     std::error_code error;
     std::vector<std::string> children;
-    for (std::filesystem::directory_iterator it(parent, error), end; !error && it != end; it.increment(error)) {
+    for (std::filesystem::directory_iterator it(parent, error), end; !error && it != end;
+         it.increment(error)) {
         if (it->is_directory(error)) children.push_back(it->path().string());
     }
     std::sort(children.begin(), children.end());

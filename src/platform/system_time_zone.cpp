@@ -1,6 +1,6 @@
-#include "platform/time_zone.h"
-
 #include <ctime>
+
+#include "platform/time_zone.h"
 
 namespace talvo::platform {
 

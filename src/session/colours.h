@@ -7,9 +7,9 @@ namespace talvo {
 
 using Colour = std::uint32_t;
 
-inline constexpr Colour kDarkRed = 192;     // red 192: the default background
-inline constexpr Colour kYellow = 65535;    // red 255, green 255: the default text
-inline constexpr Colour kRed = 255;         // highlighted buttons and prompts
+inline constexpr Colour kDarkRed = 192;   // red 192: the default background
+inline constexpr Colour kYellow = 65535;  // red 255, green 255: the default text
+inline constexpr Colour kRed = 255;       // highlighted buttons and prompts
 inline constexpr Colour kWhite = 16777215;
 
 inline constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
