@@ -172,6 +172,7 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
     searching_ = new SearchingView(model_.searching, this);
     connect(&timer_, &QTimer::timeout, this, &Form1View::OnTick);
     setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
     Redraw();
 }
 
@@ -232,47 +233,50 @@ QPushButton* Form1View::ButtonFor(const Control& control) const {
 }
 
 void Form1View::Paint(QWidget* widget, Colour fore, Colour back) {
-    widget->setStyleSheet(QString("color: %1; background-color: %2;").arg(Css(fore), Css(back)));
+    ApplyStyleSheet(widget, QString("color: %1; background-color: %2;").arg(Css(fore), Css(back)));
 }
 
 void Form1View::Redraw() {
     const QString back = Css(model_.backColor);
     const QString fore = Css(model_.foreColor);
-    setStyleSheet(QString("Form1View { background-color: %1; } QFrame#rule { color: %2; }"
-                          "QPushButton { color: %2; background-color: %1; border: 1px solid %2; border-radius: 4px;"
-                          " padding: 3px 8px; text-align: left; }"
-                          "QPushButton:disabled { color: %3; border-color: %3; }"
-                          "QListWidget { color: %2; background-color: %1; border: 1px solid %2; }"
-                          "QListWidget::item:selected { color: %1; background-color: %2; }"
-                          "QCheckBox { color: %2; background-color: %1; }")
-                      .arg(back, fore, QColor(Css(model_.foreColor)).darker(220).name()));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(back));
-    setPalette(palette);
+    ApplyStyleSheet(this, QString("Form1View { background-color: %1; } QFrame#rule { color: %2; }"
+                                  "QPushButton { color: %2; background-color: %1; border: 1px solid %2;"
+                                  " border-radius: 4px; padding: 3px 8px; text-align: left; }"
+                                  "QPushButton:disabled { color: %3; border-color: %3; }"
+                                  "QListWidget { color: %2; background-color: %1; border: 1px solid %2; }"
+                                  "QListWidget::item:selected { color: %1; background-color: %2; }"
+                                  "QCheckBox { color: %2; background-color: %1; }")
+                              .arg(back, fore, QColor(fore).darker(220).name()));
+    if (palette().color(QPalette::Window) != QColor(back)) {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, QColor(back));
+        setPalette(palette);
+    }
 
     for (const auto& [label, control] : fields_) {
-        label->setText(ToQString(control->caption));
+        ApplyText(label, ToQString(control->caption));
         ApplyControl(label, *control);
         Paint(label, control->foreColor, control->backColor);
     }
     for (QLabel* heading : headings_) Paint(heading, model_.foreColor, model_.backColor);
     for (QLabel* heading : objectHeadings_) Paint(heading, model_.ObjectFieldColour(), model_.backColor);
     for (const auto& [button, control] : buttons_) {
-        if (!control->caption.empty()) button->setText(ToQString(control->caption));
+        if (!control->caption.empty()) ApplyText(button, ToQString(control->caption));
         ApplyControl(button, *control);
     }
-    list1_->setToolTip(ToQString(model_.List1.toolTip));
+    const QString listTip = ToQString(model_.List1.toolTip);
+    if (list1_->toolTip() != listTip) list1_->setToolTip(listTip);
     if (model_.List1.listIndex < 0) {
         list1_->clearSelection();
     } else {
         list1_->setCurrentRow(model_.List1.listIndex);
     }
-    check1_->setText(ToQString(model_.Check1.caption));
+    ApplyText(check1_, ToQString(model_.Check1.caption));
     ApplyControl(check1_, model_.Check1);
 
     if (model_.Timer1.enabled && model_.Timer1.interval > 0) {
-        if (!timer_.isActive() || timer_.interval() != model_.Timer1.interval) timer_.start(model_.Timer1.interval);
+        if (!timer_.isActive() || timer_.interval() != model_.Timer1.interval)
+            timer_.start(model_.Timer1.interval);
     } else {
         timer_.stop();
     }
@@ -300,8 +304,11 @@ void Form1View::AfterEvent() {
             if (view.exec() == QDialog::Accepted) model_.SiteEntered();
             break;
         }
-        case Form1::Open::Help: HelpFormView::Open(model_.helpForm, this); break;
-        case Form1::Open::None: break;
+        case Form1::Open::Help:
+            HelpFormView::Open(model_.helpForm, this);
+            break;
+        case Form1::Open::None:
+            break;
     }
     Redraw();
 }

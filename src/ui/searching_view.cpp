@@ -29,12 +29,14 @@ SearchingView::SearchingView(Searching& model, QWidget* parent) : QDialog(parent
 SearchingView::~SearchingView() { model_.changed = nullptr; }
 
 void SearchingView::Redraw() {
-    label_->setText(ToQString(model_.Label1.caption));
-    cancel_->setText(ToQString(model_.CancelSearchButton.caption));
+    ApplyText(label_, ToQString(model_.Label1.caption));
+    ApplyText(cancel_, ToQString(model_.CancelSearchButton.caption));
     ApplyControl(cancel_, model_.CancelSearchButton);
-    setStyleSheet(QString("QDialog, QLabel { background-color: %1; color: %2; }"
-                          "QPushButton { background-color: %1; color: %2; border: 1px solid %2; padding: 4px 14px; }")
-                      .arg(Css(model_.backColor), Css(model_.foreColor)));
+    // Called for every batch of lines the scan reads: only the first call of a search sets colours.
+    ApplyStyleSheet(this, QString("QDialog, QLabel { background-color: %1; color: %2; }"
+                                  "QPushButton { background-color: %1; color: %2; border: 1px solid %2;"
+                                  " padding: 4px 14px; }")
+                              .arg(Css(model_.backColor), Css(model_.foreColor)));
     if (model_.visible && !isVisible()) show();
     if (!model_.visible && isVisible()) hide();
 }
