@@ -29,6 +29,19 @@ QFont ValueFont(int points, bool bold) {
     return font;
 }
 
+QString WindowSheet(Colour fore, Colour back) {
+    const QString foreCss = Css(fore), backCss = Css(back);
+    return QString(
+               "Form1View { background-color: %1; } QFrame#rule { color: %2; }"
+               "QPushButton { color: %2; background-color: %1; border: 1px solid %2; border-radius: 4px;"
+               " padding: 3px 8px; text-align: left; }"
+               "QPushButton:disabled { color: %3; border-color: %3; }"
+               "QListWidget { color: %2; background-color: %1; border: 1px solid %2; }"
+               "QListWidget::item:selected { color: %1; background-color: %2; }"
+               "QCheckBox { color: %2; background-color: %1; }")
+        .arg(backCss, foreCss, QColor(foreCss).darker(220).name());
+}
+
 QFrame* Rule(QWidget* parent) {
     auto* line = new QFrame(parent);
     line->setFrameShape(QFrame::HLine);
@@ -182,7 +195,7 @@ QLabel* Form1View::AddField(const Control& control, const QFont& font) {
     auto* label = new QLabel(this);
     label->setFont(font);
     label->setTextFormat(Qt::PlainText);
-    fields_.emplace_back(label, &control);
+    fields_.push_back({label, &control, {}});
     return label;
 }
 
@@ -193,7 +206,7 @@ QLabel* Form1View::AddHeading(const QString& text, bool ofObject) {
     font.setCapitalization(QFont::AllUppercase);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
     label->setFont(font);
-    (ofObject ? objectHeadings_ : headings_).push_back(label);
+    (ofObject ? objectHeadings_ : headings_).push_back({label, nullptr, {}});
     return label;
 }
 
@@ -206,7 +219,7 @@ QPushButton* Form1View::AddCommand(const Control& control, std::function<void()>
         action();
         AfterEvent();
     });
-    buttons_.emplace_back(button, &control);
+    buttons_.push_back({button, &control, {}});
     return button;
 }
 
@@ -219,50 +232,37 @@ QPushButton* Form1View::AddUnavailable(const Control& control) {
 }
 
 QLabel* Form1View::LabelFor(const Control& control) const {
-    for (const auto& [label, bound] : fields_) {
-        if (bound == &control) return label;
+    for (const auto& field : fields_) {
+        if (field.control == &control) return field.widget;
     }
     return nullptr;
 }
 
 QPushButton* Form1View::ButtonFor(const Control& control) const {
-    for (const auto& [button, bound] : buttons_) {
-        if (bound == &control) return button;
+    for (const auto& button : buttons_) {
+        if (button.control == &control) return button.widget;
     }
     return nullptr;
 }
 
-void Form1View::Paint(QWidget* widget, Colour fore, Colour back) {
-    ApplyStyleSheet(widget, QString("color: %1; background-color: %2;").arg(Css(fore), Css(back)));
-}
-
 void Form1View::Redraw() {
-    const QString back = Css(model_.backColor);
-    const QString fore = Css(model_.foreColor);
-    ApplyStyleSheet(this, QString("Form1View { background-color: %1; } QFrame#rule { color: %2; }"
-                                  "QPushButton { color: %2; background-color: %1; border: 1px solid %2;"
-                                  " border-radius: 4px; padding: 3px 8px; text-align: left; }"
-                                  "QPushButton:disabled { color: %3; border-color: %3; }"
-                                  "QListWidget { color: %2; background-color: %1; border: 1px solid %2; }"
-                                  "QListWidget::item:selected { color: %1; background-color: %2; }"
-                                  "QCheckBox { color: %2; background-color: %1; }")
-                              .arg(back, fore, QColor(fore).darker(220).name()));
-    if (palette().color(QPalette::Window) != QColor(back)) {
+    if (window_.Colours(this, model_.foreColor, model_.backColor, WindowSheet)) {
         QPalette palette = this->palette();
-        palette.setColor(QPalette::Window, QColor(back));
+        palette.setColor(QPalette::Window, QColor(Css(model_.backColor)));
         setPalette(palette);
     }
-
-    for (const auto& [label, control] : fields_) {
-        ApplyText(label, ToQString(control->caption));
-        ApplyControl(label, *control);
-        Paint(label, control->foreColor, control->backColor);
+    for (auto& [label, control, shown] : fields_) {
+        shown.Text(label, control->caption);
+        shown.State(label, *control);
+        shown.Colours(label, control->foreColor, control->backColor);
     }
-    for (QLabel* heading : headings_) Paint(heading, model_.foreColor, model_.backColor);
-    for (QLabel* heading : objectHeadings_) Paint(heading, model_.ObjectFieldColour(), model_.backColor);
-    for (const auto& [button, control] : buttons_) {
-        if (!control->caption.empty()) ApplyText(button, ToQString(control->caption));
-        ApplyControl(button, *control);
+    for (auto& heading : headings_) heading.shown.Colours(heading.widget, model_.foreColor, model_.backColor);
+    for (auto& heading : objectHeadings_) {
+        heading.shown.Colours(heading.widget, model_.ObjectFieldColour(), model_.backColor);
+    }
+    for (auto& [button, control, shown] : buttons_) {
+        if (!control->caption.empty()) shown.Text(button, control->caption);
+        shown.State(button, *control);
     }
     const QString listTip = ToQString(model_.List1.toolTip);
     if (list1_->toolTip() != listTip) list1_->setToolTip(listTip);
@@ -271,8 +271,8 @@ void Form1View::Redraw() {
     } else {
         list1_->setCurrentRow(model_.List1.listIndex);
     }
-    ApplyText(check1_, ToQString(model_.Check1.caption));
-    ApplyControl(check1_, model_.Check1);
+    check1Shown_.Text(check1_, model_.Check1.caption);
+    check1Shown_.State(check1_, model_.Check1);
 
     if (model_.Timer1.enabled && model_.Timer1.interval > 0) {
         if (!timer_.isActive() || timer_.interval() != model_.Timer1.interval)
@@ -330,9 +330,9 @@ bool Form1View::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (event->type() == QEvent::MouseButtonDblClick) {
-        for (const auto& [label, control] : fields_) {
-            if (label == watched) {
-                model_.NameLabel_DblClick(*control);
+        for (const auto& field : fields_) {
+            if (field.widget == watched) {
+                model_.NameLabel_DblClick(*field.control);
                 return true;
             }
         }
