@@ -62,6 +62,7 @@ for ((run = 1; run <= runs; run++)); do
     DISPLAY=:$display QT_QPA_PLATFORM=xcb "$program" >/dev/null 2>&1 &
     program_pid=$!
     sleep "$settle"
+    [[ -d /proc/$program_pid ]] || { echo "$program ended during start-up" >&2; exit 1; }
     before=$(cpu_ticks "$program_pid")
     before_ns=$(run_nanoseconds "$program_pid")
     sleep "$seconds"
@@ -70,6 +71,6 @@ for ((run = 1; run <= runs; run++)); do
     stop
     awk -v run="$run" -v t=$((after - before)) -v hz="$ticks_per_second" -v s="$seconds" \
         -v ns=$((after_ns - before_ns)) \
-        'BEGIN { printf "run %d: %.3f CPU-seconds per minute (%d ticks in %d s); run time %.3f\n",
+        'BEGIN { printf "run %d: %.3f CPU-seconds per minute from utime + stime (%d ticks in %d s), %.3f from the run time\n",
                  run, t / hz * 60 / s, t, s, ns / 1e9 * 60 / s }'
 done
