@@ -3,11 +3,11 @@
 
 #include <memory>
 
-#include "forms/form1.h"
-#include "session/session_state.h"
-#include "platform/clock.h"
 #include "forms/dialog_services.h"
+#include "forms/form1.h"
+#include "platform/clock.h"
 #include "platform/time_zone.h"
+#include "session/session_state.h"
 #include "ui/form1_view.h"
 #include "ui/qt_dialogs.h"
 

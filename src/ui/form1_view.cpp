@@ -25,10 +25,13 @@ namespace talvo::ui {
 namespace {
 
 // Values are drawn in a fixed-pitch face so that the columns of digits line up from tick to tick.
+// Their Latin letters and digits look the same unshaped, and skipping the shaping makes the texts
+// that change every second cheaper to measure for the layout and to draw.
 QFont ValueFont(int points, bool bold) {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(points);
     font.setBold(bold);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -41,6 +44,19 @@ QIcon PlusIcon(const QColor& colour) {
     painter.drawLine(8, 2, 8, 14);
     painter.drawLine(2, 8, 14, 8);
     return QIcon(pixmap);
+}
+
+QString WindowSheet(Colour fore, Colour back) {
+    const QString foreCss = Css(fore), backCss = Css(back);
+    return QString(
+               "Form1View { background-color: %1; } QFrame#rule { color: %2; }"
+               "QPushButton { color: %2; background-color: %1; border: 1px solid %2; border-radius: 4px;"
+               " padding: 3px 8px; text-align: left; }"
+               "QPushButton:disabled { color: %3; border-color: %3; }"
+               "QListWidget { color: %2; background-color: %1; border: 1px solid %2; }"
+               "QListWidget::item:selected { color: %1; background-color: %2; }"
+               "QCheckBox { color: %2; background-color: %1; }")
+        .arg(backCss, foreCss, QColor(foreCss).darker(220).name());
 }
 
 QFrame* Rule(QWidget* parent) {
@@ -120,7 +136,11 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
     fields->addWidget(Rule(this));
     auto* footer = new QHBoxLayout;
     footer->addWidget(AddButton(model_.RealTime, &Form1::RealTime_Click));
-    footer->addWidget(AddField(model_.General, ValueFont(11, false)), 1);
+    // A long status text wraps within the window instead of widening it past the screen.
+    QLabel* general = AddField(model_.General, ValueFont(11, false));
+    general->setWordWrap(true);
+    general->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    footer->addWidget(general, 1);
     fields->addLayout(footer);
     outer->addLayout(fields, 3);
 
@@ -184,6 +204,7 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
     searching_ = new SearchingView(model_.searching, this);
     connect(&timer_, &QTimer::timeout, this, &Form1View::OnTick);
     setFocusPolicy(Qt::StrongFocus);
+    setAutoFillBackground(true);
     Redraw();
 }
 
@@ -193,7 +214,7 @@ QLabel* Form1View::AddField(const Control& control, const QFont& font) {
     auto* label = new QLabel(this);
     label->setFont(font);
     label->setTextFormat(Qt::PlainText);
-    fields_.emplace_back(label, &control);
+    fields_.push_back({label, &control, {}});
     return label;
 }
 
@@ -204,7 +225,7 @@ QLabel* Form1View::AddHeading(const QString& text, bool ofObject) {
     font.setCapitalization(QFont::AllUppercase);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
     label->setFont(font);
-    (ofObject ? objectHeadings_ : headings_).push_back(label);
+    (ofObject ? objectHeadings_ : headings_).push_back({label, nullptr, {}});
     return label;
 }
 
@@ -217,7 +238,7 @@ QPushButton* Form1View::AddCommand(const Control& control, std::function<void()>
         action();
         AfterEvent();
     });
-    buttons_.emplace_back(button, &control);
+    buttons_.push_back({button, &control, {}});
     return button;
 }
 
@@ -230,62 +251,52 @@ QPushButton* Form1View::AddUnavailable(const Control& control) {
 }
 
 QLabel* Form1View::LabelFor(const Control& control) const {
-    for (const auto& [label, bound] : fields_) {
-        if (bound == &control) return label;
+    for (const auto& field : fields_) {
+        if (field.control == &control) return field.widget;
     }
     return nullptr;
 }
 
 QPushButton* Form1View::ButtonFor(const Control& control) const {
-    for (const auto& [button, bound] : buttons_) {
-        if (bound == &control) return button;
+    for (const auto& button : buttons_) {
+        if (button.control == &control) return button.widget;
     }
     return nullptr;
 }
 
-void Form1View::Paint(QWidget* widget, Colour fore, Colour back) {
-    widget->setStyleSheet(QString("color: %1; background-color: %2;").arg(Css(fore), Css(back)));
-}
-
 void Form1View::Redraw() {
-    const QString back = Css(model_.backColor);
-    const QString fore = Css(model_.foreColor);
-    setStyleSheet(QString("Form1View { background-color: %1; } QFrame#rule { color: %2; }"
-                          "QPushButton { color: %2; background-color: %1; border: 1px solid %2; border-radius: 4px;"
-                          " padding: 3px 8px; text-align: left; }"
-                          "QPushButton:disabled { color: %3; border-color: %3; }"
-                          "QListWidget { color: %2; background-color: %1; border: 1px solid %2; }"
-                          "QListWidget::item:selected { color: %1; background-color: %2; }"
-                          "QCheckBox { color: %2; background-color: %1; }")
-                      .arg(back, fore, QColor(Css(model_.foreColor)).darker(220).name()));
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(back));
-    setPalette(palette);
-
-    for (const auto& [label, control] : fields_) {
-        label->setText(ToQString(control->caption));
-        ApplyControl(label, *control);
-        Paint(label, control->foreColor, control->backColor);
+    if (window_.Colours(this, model_.foreColor, model_.backColor, WindowSheet)) {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, QColor(Css(model_.backColor)));
+        setPalette(palette);
+        ButtonFor(model_.AddObject)->setIcon(PlusIcon(QColor(Css(model_.foreColor))));
     }
-    for (QLabel* heading : headings_) Paint(heading, model_.foreColor, model_.backColor);
-    for (QLabel* heading : objectHeadings_) Paint(heading, model_.ObjectFieldColour(), model_.backColor);
-    for (const auto& [button, control] : buttons_) {
-        if (!control->caption.empty()) button->setText(ToQString(control->caption));
-        ApplyControl(button, *control);
+    for (auto& [label, control, shown] : fields_) {
+        shown.Text(label, control->caption);
+        shown.State(label, *control);
+        shown.Colours(label, control->foreColor, control->backColor);
     }
-    ButtonFor(model_.AddObject)->setIcon(PlusIcon(QColor(fore)));
-    list1_->setToolTip(ToQString(model_.List1.toolTip));
+    for (auto& heading : headings_) heading.shown.Colours(heading.widget, model_.foreColor, model_.backColor);
+    for (auto& heading : objectHeadings_) {
+        heading.shown.Colours(heading.widget, model_.ObjectFieldColour(), model_.backColor);
+    }
+    for (auto& [button, control, shown] : buttons_) {
+        if (!control->caption.empty()) shown.Text(button, control->caption);
+        shown.State(button, *control);
+    }
+    const QString listTip = ToQString(model_.List1.toolTip);
+    if (list1_->toolTip() != listTip) list1_->setToolTip(listTip);
     if (model_.List1.listIndex < 0) {
         list1_->clearSelection();
     } else {
         list1_->setCurrentRow(model_.List1.listIndex);
     }
-    check1_->setText(ToQString(model_.Check1.caption));
-    ApplyControl(check1_, model_.Check1);
+    check1Shown_.Text(check1_, model_.Check1.caption);
+    check1Shown_.State(check1_, model_.Check1);
 
     if (model_.Timer1.enabled && model_.Timer1.interval > 0) {
-        if (!timer_.isActive() || timer_.interval() != model_.Timer1.interval) timer_.start(model_.Timer1.interval);
+        if (!timer_.isActive() || timer_.interval() != model_.Timer1.interval)
+            timer_.start(model_.Timer1.interval);
     } else {
         timer_.stop();
     }
@@ -313,8 +324,11 @@ void Form1View::AfterEvent() {
             if (view.exec() == QDialog::Accepted) model_.SiteEntered();
             break;
         }
-        case Form1::Open::Help: HelpFormView::Open(model_.helpForm, this); break;
-        case Form1::Open::None: break;
+        case Form1::Open::Help:
+            HelpFormView::Open(model_.helpForm, this);
+            break;
+        case Form1::Open::None:
+            break;
     }
     Redraw();
 }
@@ -336,9 +350,9 @@ bool Form1View::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (event->type() == QEvent::MouseButtonDblClick) {
-        for (const auto& [label, control] : fields_) {
-            if (label == watched) {
-                model_.NameLabel_DblClick(*control);
+        for (const auto& field : fields_) {
+            if (field.widget == watched) {
+                model_.NameLabel_DblClick(*field.control);
                 return true;
             }
         }

@@ -7,10 +7,10 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
-#include <utility>
 #include <vector>
 
 #include "forms/form1.h"
+#include "ui/control_binding.h"
 
 class QCheckBox;
 
@@ -45,17 +45,26 @@ private:
     QPushButton* AddCommand(const Control& control, std::function<void()> action);
     QPushButton* AddButton(const Control& control, void (Form1::*handler)());
     QPushButton* AddUnavailable(const Control& control);
-    void Paint(QWidget* widget, Colour fore, Colour back);
+
+    // A widget, the control it draws (none for a heading) and what it was last given.
+    template <class Widget>
+    struct Drawn {
+        Widget* widget;
+        const Control* control;
+        DrawnState shown;
+    };
 
     Form1& model_;
     QTimer timer_;
     QListWidget* list1_ = nullptr;
     QCheckBox* check1_ = nullptr;
     SearchingView* searching_ = nullptr;
-    std::vector<QLabel*> headings_;
-    std::vector<QLabel*> objectHeadings_;
-    std::vector<std::pair<QLabel*, const Control*>> fields_;
-    std::vector<std::pair<QPushButton*, const Control*>> buttons_;
+    DrawnState window_;
+    DrawnState check1Shown_;
+    std::vector<Drawn<QLabel>> headings_;
+    std::vector<Drawn<QLabel>> objectHeadings_;
+    std::vector<Drawn<QLabel>> fields_;
+    std::vector<Drawn<QPushButton>> buttons_;
 };
 
 }  // namespace talvo::ui

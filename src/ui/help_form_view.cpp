@@ -1,9 +1,8 @@
 #include "ui/help_form_view.h"
 
-#include <QScreen>
-
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "ui/control_binding.h"

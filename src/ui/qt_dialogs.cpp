@@ -11,17 +11,21 @@
 namespace talvo::ui {
 
 MessageAnswer QtDialogs::MessageBox(const std::string& text, MessageButtons buttons,
-                                              const std::string& title) {
+                                    const std::string& title) {
     QMessageBox::StandardButtons shown = QMessageBox::Ok;
     if (buttons == MessageButtons::OkCancel) shown = QMessageBox::Ok | QMessageBox::Cancel;
     if (buttons == MessageButtons::YesNo) shown = QMessageBox::Yes | QMessageBox::No;
     QMessageBox box(QMessageBox::NoIcon, ToQString(title.empty() ? "TALVO" : title), ToQString(text), shown,
                     parent_);
     switch (box.exec()) {
-        case QMessageBox::Cancel: return MessageAnswer::Cancel;
-        case QMessageBox::Yes: return MessageAnswer::Yes;
-        case QMessageBox::No: return MessageAnswer::No;
-        default: break;
+        case QMessageBox::Cancel:
+            return MessageAnswer::Cancel;
+        case QMessageBox::Yes:
+            return MessageAnswer::Yes;
+        case QMessageBox::No:
+            return MessageAnswer::No;
+        default:
+            break;
     }
     // Closing the box with the window's close button answers its negative choice.
     if (buttons == MessageButtons::OkCancel && box.clickedButton() == nullptr) return MessageAnswer::Cancel;

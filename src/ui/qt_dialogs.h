@@ -14,7 +14,7 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
 
     MessageAnswer MessageBox(const std::string& text, MessageButtons buttons,
-                                       const std::string& title) override;
+                             const std::string& title) override;
     std::optional<std::string> InputBox(const std::string& prompt, const std::string& title,
                                         const std::string& defaultText) override;
     void DoEvents() override;

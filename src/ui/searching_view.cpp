@@ -7,6 +7,17 @@
 
 namespace talvo::ui {
 
+namespace {
+
+QString WindowSheet(Colour fore, Colour back) {
+    return QString(
+               "QDialog, QLabel { background-color: %1; color: %2; }"
+               "QPushButton { background-color: %1; color: %2; border: 1px solid %2; padding: 4px 14px; }")
+        .arg(Css(back), Css(fore));
+}
+
+}  // namespace
+
 SearchingView::SearchingView(Searching& model, QWidget* parent) : QDialog(parent), model_(model) {
     setWindowTitle("Searching");
     // Window-modal: the main window takes no clicks while the scan runs, this window does.
@@ -29,12 +40,11 @@ SearchingView::SearchingView(Searching& model, QWidget* parent) : QDialog(parent
 SearchingView::~SearchingView() { model_.changed = nullptr; }
 
 void SearchingView::Redraw() {
-    label_->setText(ToQString(model_.Label1.caption));
-    cancel_->setText(ToQString(model_.CancelSearchButton.caption));
-    ApplyControl(cancel_, model_.CancelSearchButton);
-    setStyleSheet(QString("QDialog, QLabel { background-color: %1; color: %2; }"
-                          "QPushButton { background-color: %1; color: %2; border: 1px solid %2; padding: 4px 14px; }")
-                      .arg(Css(model_.backColor), Css(model_.foreColor)));
+    labelShown_.Text(label_, model_.Label1.caption);
+    cancelShown_.Text(cancel_, model_.CancelSearchButton.caption);
+    cancelShown_.State(cancel_, model_.CancelSearchButton);
+    // Called for every batch of lines the scan reads: the style sheet is set only when the colours change.
+    window_.Colours(this, model_.foreColor, model_.backColor, WindowSheet);
     if (model_.visible && !isVisible()) show();
     if (!model_.visible && isVisible()) hide();
 }

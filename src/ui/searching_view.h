@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "forms/searching.h"
+#include "ui/control_binding.h"
 
 namespace talvo::ui {
 
@@ -22,6 +23,7 @@ private:
     Searching& model_;
     QLabel* label_;
     QPushButton* cancel_;
+    DrawnState window_, labelShown_, cancelShown_;
 };
 
 }  // namespace talvo::ui

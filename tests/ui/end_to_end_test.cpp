@@ -25,8 +25,8 @@ std::string CatalogLine(const std::string& name1, const std::string& name2, cons
     std::string line(100, ' ');
     line.replace(0, name1.size(), name1);
     line.replace(12, name2.size(), name2);
-    line.replace(61, 6, ra);    // "5.5881" from column 62
-    line.replace(69, 8, dec);   // from column 70
+    line.replace(61, 6, ra);   // "5.5881" from column 62
+    line.replace(69, 8, dec);  // from column 70
     line[87] = flag;
     line.replace(89, 4, magnitude);  // from column 90
     line.replace(96, 4, "2000");
@@ -114,7 +114,8 @@ TEST_F(EndToEnd, KeysWorkAsANewObserverTypesThem) {
     // "g": a function this version lacks says so.
     Key('g');
     ASSERT_EQ(dialogs.messages.size(), shown + 1);
-    EXPECT_EQ(dialogs.messages.back().text, "GoTo: this function is not available yet in this version of TALVO.");
+    EXPECT_EQ(dialogs.messages.back().text,
+              "GoTo: this function is not available yet in this version of TALVO.");
 }
 
 }  // namespace
