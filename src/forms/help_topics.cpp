@@ -23,17 +23,17 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "the Sun and the planets from the Earth in AU, and the Moon's distance in kilometres."},
     {"Asteroids",
      "Asteroids (minor planets) orbit the Sun and move against the stars from night to night, so no fixed "
-     "catalog can hold their positions. TALVO takes an asteroid's position from a transient catalog, a file "
-     "of its positions at successive times, chosen with \"a Get Comet / Asteroid\". The main window then "
-     "shows its position for the present moment and its angular distance from the Sun. See also Near-Earth "
-     "Object and Transient Catalog."},
+     "catalog can hold their positions. An asteroid's positions come from a transient catalog, a file of "
+     "its positions at successive times. Choosing one with \"a Get Comet / Asteroid\", so that the main "
+     "window shows its position for the present moment and its angular distance from the Sun, comes in a "
+     "later version of TALVO. See also Near-Earth Object and Transient Catalog."},
     {"Auxiliary Catalogs",
      "Besides the default catalog FULL.TLV, smaller catalogs of one kind of object are installed beside "
      "TALVO: MESSIER.TLV, BRIGHT.TLV (bright stars), DOUBLES.TLV, GALAXIES.TLV, GLOBULAR.TLV, "
-     "OPENCLUS.TLV, NEBULAE.TLV, PLANNEB.TLV (planetary nebulae) and QUASARS.TLV. Choose one, or a catalog "
-     "of your own, with \"c Catalog\"; its name is shown in the main window. A catalog's first line tells "
-     "TALVO what kinds of object it holds, which decides the choices the Search Wizard offers. Best of the "
-     "Sky works only with the default catalog."},
+     "OPENCLUS.TLV, NEBULAE.TLV, PLANNEB.TLV (planetary nebulae) and QUASARS.TLV. Choose one, or a "
+     "catalog of your own, with \"c Catalog\"; its name is shown in the main window. A catalog's first "
+     "line tells TALVO what kinds of object it holds, which will decide the choices of the Search Wizard "
+     "(a later version). Best of the Sky works only with the default catalog."},
     {"Azimuth",
      "The azimuth is the object's compass direction, measured along the horizon from north (0\xB0) through "
      "east (90\xB0), south (180\xB0) and west (270\xB0). While the object is above the horizon TALVO adds "
@@ -56,15 +56,15 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "\"/ Simple Search\" asks for a name and finds the first object of the current catalog that carries "
      "it, for example M31, crab, Mizar, NGC 7009, Gam Per, IC 434, 61 Cyg or HR 2491. Blanks and upper or "
      "lower case do not matter, and what you type matches every name that begins with it: M3 finds M3, "
-     "M31, M33 and so on. The object is shown whether or not it is above the horizon; objects fainter than "
-     "the default magnitude limit are skipped unless you type the object's name in full. \"n Next Match\" "
-     "finds the next one."},
+     "M31, M33 and so on. The object is shown whether or not it is above the horizon. This version sets "
+     "no default magnitude limit yet, so no object is skipped for being faint. \"n Next Match\" finds the "
+     "next one."},
     {"Catalog Search (Wizard)",
-     "\"w Search Wizard\" builds a search from a few choices: a kind of object (open clusters, nebulae, "
-     "galaxies, globular clusters, planetary nebulae, quasars, double stars, carbon stars, or one star by "
-     "its Greek letter or number), optionally one of the constellations above the horizon now, and a "
-     "minimum and maximum altitude and a faintest magnitude. You can also type the names and limits "
-     "yourself (Detailed Search). \"Search\" finds the first match; \"n Next Match\" goes on."},
+     "\"w Search Wizard\" comes in a later version of TALVO. It will build a search from a few choices: a "
+     "kind of object (open clusters, nebulae, galaxies, globular clusters, planetary nebulae, quasars, "
+     "double stars, carbon stars, or one star by its Greek letter or number), optionally one of the "
+     "constellations above the horizon now, and a minimum and maximum altitude and a faintest magnitude. "
+     "For now, \"/ Simple Search\" finds objects by name, and \"b Best of the Sky\" suggests fine sights."},
     {"Clipboard",
      "Double-click one of the object's names in the main window to copy that name to the clipboard. You "
      "can then paste it into another program, for example a planetarium program or a web search. This "
@@ -75,19 +75,19 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "main window, comes in a later version of TALVO; in this version the title does not change the "
      "colours."},
     {"COM port",
-     "A COM port is a serial port through which TALVO talks to a GoTo telescope or a GPS receiver; a "
-     "USB-to-serial adapter provides one. Choose the telescope's port and the GPS receiver's port in \"x "
-     "Options\", where TALVO can search for the ports that can be opened. On Linux, COM n is the device "
-     "named by the environment variable TALVO_COM<n> when it is set; otherwise COM1 to COM16 are "
+     "A COM port is a serial port through which TALVO will talk to a GoTo telescope or a GPS receiver; a "
+     "USB-to-serial adapter provides one. Choosing the ports in \"x Options\", where TALVO will also "
+     "search for the ports that can be opened, comes in a later version of TALVO. On Linux, COM n is the "
+     "device named by the environment variable TALVO_COM<n> when it is set; otherwise COM1 to COM16 are "
      "/dev/ttyUSB0 to /dev/ttyUSB15, COM17 to COM32 /dev/ttyACM0 to /dev/ttyACM15 and COM33 to COM64 "
      "/dev/ttyS0 to /dev/ttyS31. Your user account needs permission to use the device (usually membership "
      "of the group dialout)."},
     {"Comets",
-     "Comets travel on long orbits around the Sun and move against the stars, so their positions come from "
-     "transient catalogs: files of positions, one line per hour, chosen with \"a Get Comet / Asteroid\". An "
-     "object whose type begins with \"Comet\" is shown as a comet. A designation such as C/2023 A3 is "
-     "stored under a file name with \"-\" in place of \"/\". A comet's brightness is hard to predict, so "
-     "take its magnitude as a guide only."},
+     "Comets travel on long orbits around the Sun and move against the stars, so their positions come "
+     "from transient catalogs: files of positions, one line per hour. Choosing one with \"a Get Comet / "
+     "Asteroid\" comes in a later version of TALVO; an object whose type begins with \"Comet\" will then "
+     "be shown as a comet. A designation such as C/2023 A3 is stored under a file name with \"-\" in "
+     "place of \"/\". A comet's brightness is hard to predict, so take its magnitude as a guide only."},
     {"Date",
      "The date shown is the local date at your site: month-day-year for sites in the United States, "
      "day-month-year elsewhere. \"d Date\" sets another date (month, day, and a year from 1980 to 2199), "
@@ -114,48 +114,48 @@ constexpr std::array<HelpTopic, 55> kTopics{{
     {"Epoch of Object's Position",
      "Precession slowly changes celestial coordinates, so every position refers to an epoch, the year for "
      "which it is right; most catalogs use 2000. TALVO converts each position from its epoch to the epoch "
-     "of date (the current year, or the next year from July on) or, in real time, to the fixed epoch your "
-     "GoTo telescope works in (the \"Use J2000\" option). The epoch used is shown in front of the right "
-     "ascension in the main window."},
+     "of date (the current year, or the next year from July on). Working in real time in the fixed epoch "
+     "of a GoTo telescope instead (the \"Use J2000\" option of \"x Options\") comes in a later version. "
+     "The epoch used is shown in front of the right ascension in the main window."},
     {"Geocentric Positions",
      "A geocentric position is the direction of an object as it would be seen from the centre of the "
      "Earth. TALVO computes the Sun and the planets geocentrically: they are so far away that the "
      "difference from your own site does not matter. The Moon is near enough for the difference to reach "
      "about a degree, so TALVO computes it for your site; see Topocentric position."},
     {"GOTO (button)",
-     "\"g GoTo\" sends your GoTo telescope to the current object, using the telescope type and COM port "
-     "chosen in \"x Options\". The button appears only when a telescope is chosen, an object is selected, "
-     "TALVO runs in real time and the object is at least 1\xB0 above the horizon. The coordinates are sent "
-     "in the epoch the telescope expects. Before a GoTo to the Sun TALVO asks whether a proper solar "
-     "filter is in place: never look at the Sun without one."},
+     "\"g GoTo\" comes in a later version of TALVO. It will send your GoTo telescope to the current "
+     "object, using the telescope type and COM port chosen in \"x Options\", while TALVO runs in real "
+     "time and the object is at least 1\xB0 above the horizon, with the coordinates in the epoch the "
+     "telescope expects. Before a GoTo to the Sun TALVO will ask whether a proper solar filter is in "
+     "place: never look at the Sun without one."},
     {"GOTO Scope Type",
-     "In \"x Options\" you choose your telescope from a list; the number at the start of each entry is its "
-     "type: 0 no GoTo telescope, 1 to 4 the command families of the supported GoTo controllers (the list "
-     "names the models of each), and 5 a telescope driven by the sky-chart program, to which TALVO then "
-     "hands the GoTo. The main window shows the type and the COM ports after \"Scope=\". For telescopes "
-     "that do not allow for precession TALVO sets the \"Use J2000\" option."},
+     "Choosing your telescope in \"x Options\" comes in a later version of TALVO. You will choose it from "
+     "a list; the number at the start of each entry is its type: 0 no GoTo telescope, 1 to 4 the command "
+     "families of the supported GoTo controllers (the list names the models of each), and 5 a telescope "
+     "driven by the sky-chart program, to which TALVO will hand the GoTo. For telescopes that do not "
+     "allow for precession TALVO will set the \"Use J2000\" option."},
     {"GPS Device",
-     "A hand-held GPS receiver that sends NMEA 0183 data at 4800 baud through a COM port can give TALVO "
-     "your latitude and longitude, and the time. Choose its COM port in \"x Options\", then press \"l "
-     "Load\" and \"Load From GPS Device\" while TALVO runs in real time. When \"Load Time From GPS or "
-     "Scope\" is ticked, the computer's clock is set from the GPS too (the system must allow TALVO to set "
-     "it). A site taken from a GPS is shown with more decimals."},
+     "A hand-held GPS receiver that sends NMEA 0183 data at 4800 baud through a COM port will give TALVO "
+     "your latitude and longitude, and the time. Loading them (its port chosen in \"x Options\", then \"l "
+     "Load\" and \"Load From GPS Device\" in real time, with \"Load Time From GPS or Scope\" to set the "
+     "computer's clock too) comes in a later version of TALVO. For now type your site with \"@ Latitude\" "
+     "and \"# Longitude\"."},
     {"GPS Telescope",
-     "A GoTo telescope that knows its site and time, for example one with a built-in GPS receiver, can "
-     "hand them to TALVO: press \"l Load\" and then the button for loading from the telescope. With \"Load "
-     "Time From GPS or Scope\" ticked the computer's clock is set as well. Telescopes of type 4 can also be "
-     "given TALVO's site, date and time with \"Upload Location and Time to Scope\" in \"x Options\"."},
+     "A GoTo telescope that knows its site and time, for example one with a built-in GPS receiver, will "
+     "hand them to TALVO through \"l Load\", and a telescope of type 4 will be given TALVO's site, date "
+     "and time with \"Upload Location and Time to Scope\" in \"x Options\". Both come in a later version "
+     "of TALVO. For now type your site with \"@ Latitude\" and \"# Longitude\"."},
     {"IC (Index Catalog) Object",
      "The Index Catalogue (IC), published in 1895 and 1908 as supplements to the NGC, lists more than "
-     "5,000 further star clusters, nebulae and galaxies, many of them faint. Search for one by its number, "
-     "for example IC 434 or IC 2391; blanks do not matter. Many IC objects are beyond a small telescope, "
-     "and the default magnitude limit keeps the faintest out of searches."},
+     "5,000 further star clusters, nebulae and galaxies, many of them faint. Search for one by its "
+     "number, for example IC 434 or IC 2391; blanks do not matter. Many IC objects are beyond a small "
+     "telescope; this version sets no default magnitude limit, so searches find even the faintest."},
     {"Latitude",
      "Latitude is your site's angle north (N) or south (S) of the equator, in degrees and minutes. Set it "
      "with \"@ Latitude\": whole degrees from 0 to 89, minutes with decimals if you like, and North or "
-     "South; it can also come from a GPS receiver or a GPS telescope. This version does not keep it when "
-     "TALVO closes (saving it with \"v Save\" comes in a later version), so set it after each start. A "
-     "minute of latitude is about 1.85 km, so a value read from a map is good enough."},
+     "South. Taking it from a GPS receiver or a GPS telescope, and keeping it when TALVO closes, are not "
+     "in this version yet, so set it after each start. A minute of latitude is about 1.85 km, so a value "
+     "read from a map is good enough."},
     {"Load (button)",
      "\"l Load\" and its Load window come in a later version of TALVO. There you will load a home location "
      "file, for example one for each site you observe from, which sets the latitude, longitude, colours "
@@ -164,21 +164,21 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "with \"@ Latitude\" and \"# Longitude\"."},
     {"Longitude",
      "Longitude is your site's angle east (E) or west (W) of the meridian of Greenwich, in degrees and "
-     "minutes. TALVO, like many telescope controllers, counts west longitudes as positive, so sites in the "
-     "Americas have positive longitudes and most of Europe, Asia and Australia negative ones. Set it with "
-     "\"# Longitude\" (whole degrees from 0 to 179, minutes with decimals, East or West), or take it from a "
-     "GPS receiver or a GPS telescope."},
+     "minutes. TALVO, like many telescope controllers, counts west longitudes as positive, so sites in "
+     "the Americas have positive longitudes and most of Europe, Asia and Australia negative ones. Set it "
+     "with \"# Longitude\" (whole degrees from 0 to 179, minutes with decimals, East or West) after each "
+     "start; taking it from a GPS receiver or a GPS telescope is not in this version yet."},
     {"Magnitude",
      "Magnitude measures brightness: the smaller the number, the brighter the object, and one magnitude is "
      "a factor of about 2.5. The brightest stars are near 0, the faintest seen by eye from a dark site "
      "about 6. A deep-sky object's light is spread over its area, so it looks fainter than a star of the "
      "same magnitude. \"Mag = Unspecified\" means that the catalog gives none."},
     {"Magnitude Limit (default)",
-     "The default magnitude limit is the faintest magnitude searches look for. TALVO sets it from the "
-     "telescope size and the sky conditions chosen in \"x Options\": from magnitude 9 for a telescope of "
-     "3.5 inches (90 mm) to 16 for 17 or 18 inches under a rural sky, 1.5 magnitudes less under a suburban "
-     "sky and 3 less under an urban sky. An unspecified size, or 20 inches and more, sets no limit. An "
-     "object whose name you type in full is found however faint it is."},
+     "The default magnitude limit is the faintest magnitude searches look for. It will be set from the "
+     "telescope size and the sky conditions chosen in \"x Options\", which come in a later version of "
+     "TALVO: from magnitude 9 for a telescope of 3.5 inches (90 mm) to 16 for 17 or 18 inches under a "
+     "rural sky, 1.5 magnitudes less under a suburban sky and 3 less under an urban sky. This version "
+     "sets no limit, so searches find objects however faint they are."},
     {"Messier Object",
      "The Messier catalogue lists 110 bright star clusters, nebulae and galaxies, compiled in the 18th "
      "century by the French astronomer Charles Messier; most of them are fine sights in a small telescope. "
@@ -186,9 +186,10 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "without the blank it also finds M13, M15 and the others whose names begin with M1."},
     {"Near-Earth Object",
      "A near-Earth object is an asteroid passing close to the Earth, within about 0.10 AU; it can cross "
-     "the sky quickly. Its transient catalog holds minute-by-minute positions covering 24 hours. TALVO "
-     "takes the position for the present minute every 10 seconds and recomputes its rise and set times as "
-     "often. Tick \"Near-Earth Object\" in the \"a Get Comet / Asteroid\" window for such an object."},
+     "the sky quickly. Its transient catalog holds minute-by-minute positions covering 24 hours. "
+     "Following one comes in a later version of TALVO: you will tick \"Near-Earth Object\" in the \"a Get "
+     "Comet / Asteroid\" window, and TALVO will take the position for the present minute every 10 seconds "
+     "and recompute its rise and set times as often."},
     {"Next Match (button)",
      "\"n Next Match\" finds the next object that matches the last search, reading on in the catalog from "
      "the last match; the button shows the number of the match it will bring. After Best of the Sky it "
@@ -196,19 +197,19 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "last match. After \"p Previous\" the matches already found come back at once."},
     {"Night Vision",
      "Eyes adapted to the dark lose their sensitivity in seconds under bright light, but deep red light "
-     "does little harm. Ticking \"Night Vision\" turns TALVO's windows deep red; untick it to return to "
-     "the normal colours. Only TALVO's own windows change, so dim the screen and close other bright "
-     "windows as well. The box is shown with the red colour scheme only."},
+     "does little harm. The \"Night Vision\" box, which will turn TALVO's windows deep red, comes in a "
+     "later version of TALVO; in this version ticking it only says so. The main window's yellow on deep "
+     "red already spares your eyes; dim the screen and close other bright windows as well."},
     {"NGC Object",
      "The New General Catalogue (NGC), published in 1888, lists 7,840 star clusters, nebulae and galaxies "
      "and is the most used list of deep-sky objects. Search for one by its number, for example NGC 7009 or "
      "NGC7009; blanks and case do not matter. Many NGC objects also have a Messier number or a common "
      "name, and TALVO shows up to five names for each object."},
     {"Observing Log",
-     "\"o Observing Log\" keeps your observing notes in the file TALVOLOG.TXT in TALVO's folder. Each note "
-     "is written after a line naming the current object with its altitude, magnitude, date and time; the "
-     "first note of a session starts with a heading giving the date, time and site. An empty line ends "
-     "the notes. When a script runs, the outcome of each of its commands is written to the same file."},
+     "\"o Observing Log\" comes in a later version of TALVO. It will keep your observing notes in the "
+     "file TALVOLOG.TXT in TALVO's folder, each note after a line naming the current object with its "
+     "altitude, magnitude, date and time, and the first note of a session after a heading giving the "
+     "date, time and site. An empty line will end the notes."},
     {"Planet (scroll)",
      "The solar-system list of the main window holds 0 Sun, 1 Mercury, 2 Venus, 3 Moon, 4 Mars, 5 "
      "Jupiter, 6 Saturn, 7 Uranus, 8 Neptune and 9 Pluto (a dwarf planet). Click a row, or press its "
@@ -219,7 +220,7 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "celestial equator and pole move among the stars and star positions drift by nearly a degree and a "
      "half per century. TALVO corrects each catalog position for precession, from its epoch to the epoch "
      "it presents positions in. Some GoTo telescopes do this themselves and others expect positions of "
-     "2000; the \"Use J2000\" option in \"x Options\" tells TALVO which."},
+     "2000; the \"Use J2000\" option that tells TALVO which comes with \"x Options\" in a later version."},
     {"Previous Match (button)",
      "\"p Previous\" goes back to the match found before the current one; press it again to walk further "
      "back through the matches of the search. \"n Next Match\" then walks forward through the same "
@@ -229,7 +230,8 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "clock and recomputes the times and the object's position; rise, transit and set times are "
      "recomputed every minute. When you set a date or time with \"d Date\" or \"t Time\", TALVO switches "
      "to fictitious time, in which the set moment stands still until you change it. \"Back to Real Time\" "
-     "returns to the clock. GoTo and loading from a GPS or a telescope work only in real time."},
+     "returns to the clock. GoTo and loading from a GPS or a telescope, which come in a later version, "
+     "will work only in real time."},
     {"Refraction (atmospheric)",
      "The air bends the light of a celestial object so that it appears higher than it is: by about half a "
      "degree at the horizon, about 5 minutes of arc at 10\xB0 and about 1 minute of arc at 45\xB0. TALVO's "
@@ -246,8 +248,10 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "how many matches were written and offers to show the list; afterwards the button reads \"m View "
      "Matches\". Each new search starts the file afresh."},
     {"Scripts",
-     "TALVO can process command-line scripts, making possible the automatation of repetitive tasks, or "
-     "pre-programmed operations. See the document 'ScriptingTALVO', available on the website"},
+     "Running a script given on TALVO's command line, to automate repetitive tasks or pre-programmed "
+     "operations, comes in a later version of TALVO; this version takes no script. For unattended "
+     "searches use talvo-cli find, which lies beside the program. The guide, TALVO-Guide.html, describes "
+     "both."},
     {"Sidereal Time",
      "Local sidereal time is the right ascension that is crossing your meridian now: an object transits, "
      "standing highest in the sky, when the sidereal time equals its right ascension. Sidereal time gains "
@@ -259,10 +263,11 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "average, for example 1.08x avg when the Moon is near. Best of the Sky offers a planet only when it "
      "looks large enough to be worth a view."},
     {"SkyChart",
-     "\"s SkyChart\" starts the free sky-chart program Skychart (Cartes du Ciel), installed separately, "
-     "with a chart centred on the current object for the date, time and site TALVO shows and a field of "
-     "view suited to the object's brightness. TALVO finds the program on the PATH or in the folder named "
-     "by the environment variable TALVO_SKYCHART_DIR. Telescope type 5 uses the same program to drive the "
+     "\"s SkyChart\" comes in a later version of TALVO. It will start the free sky-chart program "
+     "Skychart, installed separately, with a chart centred on the current object for the date, time and "
+     "site TALVO shows and a field of view suited to the object's brightness. TALVO looks for the program "
+     "in the folder named by the environment variable TALVO_SKYCHART_DIR, or else on the PATH; the hint "
+     "at start-up says when it was not found. Telescope type 5 will use the same program to drive the "
      "telescope."},
     {"Star Names",
      "Stars carry many names, and the default catalog gives each star up to five: a proper name such as "
@@ -290,10 +295,10 @@ constexpr std::array<HelpTopic, 55> kTopics{{
     {"Transient Catalog",
      "A transient catalog holds the positions of one comet or asteroid: each line is its position at one "
      "moment, named by the UTC date and time it belongs to, one line per hour, or per minute for a "
-     "near-Earth object. The files are kept in the folder TransientCats in TALVO's folder and chosen with "
-     "\"a Get Comet / Asteroid\". TALVO takes the line for the present moment and moves on as time passes. "
-     "A transient catalog cannot be searched by name, and one whose positions begin in an earlier year is "
-     "offered for deletion."},
+     "near-Earth object. The files are kept in the folder TransientCats in TALVO's folder. Choosing one "
+     "with \"a Get Comet / Asteroid\", so that TALVO takes the line for the present moment and moves on "
+     "as time passes, comes in a later version of TALVO, as does the offer to delete one whose positions "
+     "begin in an earlier year. A transient catalog cannot be searched by name."},
     {"Transit",
      "An object transits when it crosses your meridian, the north-south line through the point overhead; "
      "it then stands highest in the sky and is usually seen best. TALVO shows the next transit (or the "
