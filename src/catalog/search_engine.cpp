@@ -48,11 +48,7 @@ void SearchEngine::FinishMatchesFile() {
 }
 
 void SearchEngine::ResetChain() {
-    search_.SavingMatches = false;
-    search_.MatchCount = 0;
-    search_.MatchCursor = 0;
-    search_.MatchRoom = kChainRoomStep;
-    search_.MatchLines.clear();
+    search_.ClearChain();
     CloseFiles();
 }
 
@@ -133,14 +129,14 @@ SearchOutcome SearchEngine::Run() {
     search_.SearchOpen = false;
     // Lines that matched by name but were not observable were parsed on the way: the match the
     // observer was looking at becomes current again.
-    if (search_.MatchCount > 0) static_cast<void>(ParseStored(search_.MatchCursor));
+    if (search_.MatchCount > 0) ParseStored(search_.MatchCursor);
     lastMessage_ = ClosingMessage();
     FinishMatchesFile();
     return SearchOutcome::Exhausted;
 }
 
 SearchOutcome SearchEngine::CancelledScan() {
-    if (search_.MatchCount > 0) static_cast<void>(ParseStored(search_.MatchCursor));
+    if (search_.MatchCount > 0) ParseStored(search_.MatchCursor);
     return SearchOutcome::Cancelled;
 }
 
@@ -265,12 +261,12 @@ bool SearchEngine::IsObservable(const std::string& line) {
     return true;
 }
 
-bool SearchEngine::ParseStored(int index) {
+void SearchEngine::ParseStored(int index) {
+    // A stored line was parsed once already, when it matched, so it parses again.
     const std::string& line = search_.MatchLines[static_cast<std::size_t>(index)];
-    const bool parsed = IsPlanetLine(line) ? ParsePlanetLine(state_, line) : ParseEntry(state_, line);
+    static_cast<void>(IsPlanetLine(line) ? ParsePlanetLine(state_, line) : ParseEntry(state_, line));
     state_.object.notInCatalog = false;
     state_.riseSetValid = false;
-    return parsed;
 }
 
 SearchOutcome SearchEngine::Next() {
@@ -278,7 +274,7 @@ SearchOutcome SearchEngine::Next() {
     if (search_.MatchCount - search_.MatchCursor > 1) {
         ++search_.MatchCursor;
         flags_ = MatchFlags{};
-        static_cast<void>(ParseStored(search_.MatchCursor));
+        ParseStored(search_.MatchCursor);
         // A stored match is shown again whether or not it still passes the limits.
         static_cast<void>(IsObservable(search_.MatchLines[static_cast<std::size_t>(search_.MatchCursor)]));
         return SearchOutcome::Found;
@@ -289,7 +285,7 @@ SearchOutcome SearchEngine::Next() {
 bool SearchEngine::Previous() {
     if (search_.MatchCursor <= 0) return false;
     search_.CancelRequested = false;
-    static_cast<void>(ParseStored(search_.MatchCursor - 1));
+    ParseStored(search_.MatchCursor - 1);
     --search_.MatchCursor;
     return true;
 }

@@ -65,7 +65,7 @@ public:
 
 private:
     bool ReadAndTest(const std::string& pattern, const NamePrefilter& prefilter, const MatchOptions& options);
-    bool ParseStored(int index);
+    void ParseStored(int index);
     SearchOutcome CancelledScan();
     bool NameMatches(std::string_view line, const std::string& pattern, const MatchOptions& options);
     bool IsObservable(const std::string& line);

@@ -85,8 +85,7 @@ void SearchCommands::Report(SearchOutcome outcome) {
             break;
     }
     if (!engine_.MatchesError().empty()) {
-        const std::string text =
-            "The matches file " + engine_.MatchesPath() + " could not be written: " + engine_.MatchesError();
+        const std::string text = MatchesFailure();
         mainWindow_.SetStatus(text);
         if (outcome != SearchOutcome::Found) Message(text);
     }
@@ -161,11 +160,14 @@ bool SearchCommands::PreviousMatch() {
     return moved;
 }
 
+std::string SearchCommands::MatchesFailure() const {
+    return "The matches file " + engine_.MatchesPath() + " could not be written: " + engine_.MatchesError();
+}
+
 void SearchCommands::SaveMatches() {
     SearchState& search = state_.search;
-    const std::string path = engine_.MatchesPath();
     if (!engine_.MatchesError().empty()) {
-        Message("The matches file " + path + " could not be written: " + engine_.MatchesError());
+        Message(MatchesFailure());
         return;
     }
     if (!search.SearchOpen) {
@@ -182,14 +184,14 @@ void SearchCommands::SaveMatches() {
     search.SavingMatches = false;
     engine_.CloseFiles();
     if (!engine_.MatchesError().empty()) {
-        Message("The matches file " + path + " could not be written: " + engine_.MatchesError());
+        Message(MatchesFailure());
         return;
     }
     const int count = search.MatchCursor + 1;
     if (dialogs_.MessageBox(
             std::to_string(count) + " Matches written to 'matches.txt'. View list of matches?",
             MessageButtons::YesNo, "TALVO") == MessageAnswer::Yes) {
-        dialogs_.OpenDocument(path);
+        ShowMatchesFile();
     }
     mainWindow_.MatchesExhausted("m View Matches", count);
 }

@@ -56,6 +56,8 @@ private:
     SearchOutcome Scan(const std::function<SearchOutcome()>& scan);
     void Report(SearchOutcome outcome);
     void ShowMatchesFile();
+    // Why the matches file of the last scan could not be written, as the observer is told.
+    std::string MatchesFailure() const;
     void Message(const std::string& text);
 
     SessionState& state_;

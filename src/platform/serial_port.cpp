@@ -96,6 +96,10 @@ termios RawSettings(termios settings, const SerialMode& mode) {
     return settings;
 }
 
+long long SteadyMilliseconds(Clock::time_point when) {
+    return std::chrono::duration_cast<Milliseconds>(when.time_since_epoch()).count();
+}
+
 int MillisecondsUntil(Clock::time_point when, Clock::time_point now) {
     const auto left = std::chrono::ceil<Milliseconds>(when - now).count();
     return static_cast<int>(std::clamp<long long>(left, 0, CommIO::kPumpInterval));
@@ -247,6 +251,21 @@ std::int32_t CommIO::Gone(PortSlot& port, const char* source, int error) {
     return -1;
 }
 
+std::optional<std::int32_t> CommIO::AwaitDevice(PortSlot& port, int fd, short events, int limitMs,
+                                                long long& lastPumpMs, const char* source,
+                                                const char* closedText) {
+    pollfd state{fd, events, 0};
+    const int ready = ::poll(&state, 1, limitMs);
+    if (ready < 0 && errno != EINTR) return Gone(port, source, errno);
+    if (ready == 1 && (state.revents & events) == 0) return Gone(port, source, EIO);  // hung up or failed
+    if (SteadyMilliseconds(Clock::now()) - lastPumpMs >= kPumpInterval) {
+        Pump();
+        lastPumpMs = SteadyMilliseconds(Clock::now());
+        if (!port.open || port.fd != fd) return Fail(nullptr, source, EBADF, closedText);
+    }
+    return std::nullopt;
+}
+
 std::int32_t CommIO::CommRead(std::int16_t slot, std::string& data, std::int32_t count) {
     data.clear();
     Pump();
@@ -269,7 +288,7 @@ std::int32_t CommIO::CommRead(std::int16_t slot, std::string& data, std::int32_t
     const Clock::time_point deadline =
         start + Milliseconds(timeouts_.readTotalConstant + timeouts_.readTotalPerByte * wanted);
     Clock::time_point lastByte = start;
-    Clock::time_point lastPump = start;
+    long long lastPump = SteadyMilliseconds(start);
     char buffer[kReadBufferSize];
     std::string received;
     while (static_cast<int>(received.size()) < wanted) {
@@ -286,16 +305,9 @@ std::int32_t CommIO::CommRead(std::int16_t slot, std::string& data, std::int32_t
         const Clock::time_point now = Clock::now();
         const Clock::time_point limit = std::min(deadline, lastByte + Milliseconds(timeouts_.readInterval));
         if (now >= limit) break;
-        pollfd state{fd, POLLIN, 0};
-        const int ready = ::poll(&state, 1, MillisecondsUntil(limit, now));
-        if (ready < 0 && errno != EINTR) return Gone(*port, "CommRead (ReadFile)", errno);
-        if (ready == 1 && (state.revents & POLLIN) == 0) return Gone(*port, "CommRead (ReadFile)", EIO);
-        if (Clock::now() - lastPump >= Milliseconds(kPumpInterval)) {
-            Pump();
-            lastPump = Clock::now();
-            if (!port->open || port->fd != fd) {
-                return Fail(nullptr, "CommRead (ReadFile)", EBADF, "The port was closed during the read.");
-            }
+        if (const auto failed = AwaitDevice(*port, fd, POLLIN, MillisecondsUntil(limit, now), lastPump,
+                                            "CommRead (ReadFile)", "The port was closed during the read.")) {
+            return *failed;
         }
     }
     data = std::move(received);
@@ -312,7 +324,7 @@ std::int32_t CommIO::CommWrite(std::int16_t slot, const std::string& data) {
     const Clock::time_point start = Clock::now();
     const Clock::time_point deadline =
         start + Milliseconds(static_cast<long long>(timeouts_.writeTotalPerByte) * data.size());
-    Clock::time_point lastPump = start;
+    long long lastPump = SteadyMilliseconds(start);
     std::size_t sent = 0;
     while (sent < data.size()) {
         const ssize_t put = ::write(fd, data.data() + sent, data.size() - sent);
@@ -326,16 +338,10 @@ std::int32_t CommIO::CommWrite(std::int16_t slot, const std::string& data) {
         }
         const Clock::time_point now = Clock::now();
         if (now >= deadline) break;
-        pollfd state{fd, POLLOUT, 0};
-        const int ready = ::poll(&state, 1, MillisecondsUntil(deadline, now));
-        if (ready < 0 && errno != EINTR) return Gone(*port, "CommWrite (WriteFile)", errno);
-        if (ready == 1 && (state.revents & POLLOUT) == 0) return Gone(*port, "CommWrite (WriteFile)", EIO);
-        if (Clock::now() - lastPump >= Milliseconds(kPumpInterval)) {
-            Pump();
-            lastPump = Clock::now();
-            if (!port->open || port->fd != fd) {
-                return Fail(nullptr, "CommWrite (WriteFile)", EBADF, "The port was closed during the write.");
-            }
+        if (const auto failed =
+                AwaitDevice(*port, fd, POLLOUT, MillisecondsUntil(deadline, now), lastPump,
+                            "CommWrite (WriteFile)", "The port was closed during the write.")) {
+            return *failed;
         }
     }
     // Like a write that timed out on its own, one cut short by its time limit reports what went.

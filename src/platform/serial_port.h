@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace talvo::platform {
@@ -78,6 +79,13 @@ private:
     std::int32_t Fail(PortSlot* port, const char* source, int error, const std::string& what);
     // The same for a device that has gone; the slot is closed.
     std::int32_t Gone(PortSlot& port, const char* source, int error);
+    // Waits at most one pump slice, until `limitMs` milliseconds from now, for `events` on the
+    // slot's device, then lets window events run once a slice has passed since `lastPumpMs`
+    // (steady-clock milliseconds, updated). Nothing when the exchange may go on; otherwise its
+    // failure status (a vanished device closes the slot).
+    std::optional<std::int32_t> AwaitDevice(PortSlot& port, int fd, short events, int limitMs,
+                                            long long& lastPumpMs, const char* source,
+                                            const char* closedText);
     // Puts the saved settings back (`restoreWhen` as for tcsetattr) and closes; errno of the close.
     int Release(PortSlot& port, int restoreWhen);
     void Pump();

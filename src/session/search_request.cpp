@@ -42,7 +42,6 @@ void BeginSearch(SessionState& state, const SearchRequest& request) {
     search.BestOfSearch = request.bestOf;
     search.EitherName = request.bestOf;
     search.CancelRequested = false;
-    search.SavingMatches = false;
     search.InvalidCount = 0;
     search.Pattern = MakePattern(request.name);
     search.SecondPattern = MakePattern(request.secondName);
@@ -52,10 +51,7 @@ void BeginSearch(SessionState& state, const SearchRequest& request) {
     search.LongNameSearch = state.longNameCatalog && IsLongName(request.name);
 
     search.SearchOpen = false;
-    search.MatchCount = 0;
-    search.MatchCursor = 0;
-    search.MatchRoom = kChainRoomStep;
-    search.MatchLines.clear();
+    search.ClearChain();
 
     state.object.name1.clear();
     state.object.planetIndex = -1;

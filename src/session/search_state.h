@@ -35,6 +35,15 @@ struct SearchState {
     int MatchRoom = kChainRoomStep;  // lines the chain has room for before it grows
 
     bool nameMatchedThisScan = false;  // some line of the running scan matched by name
+
+    // Empties the match chain: no matches, none being saved, room for the first 25.
+    void ClearChain() {
+        SavingMatches = false;
+        MatchCount = 0;
+        MatchCursor = 0;
+        MatchRoom = kChainRoomStep;
+        MatchLines.clear();
+    }
 };
 
 }  // namespace talvo
