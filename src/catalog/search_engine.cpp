@@ -30,7 +30,7 @@ MatchOptions SearchEngine::Options() const {
     MatchOptions options;
     options.longNameSearch = search_.LongNameSearch;
     options.bestOfSearch = search_.BestOfSearch;
-    options.ignoreInvalid = state_.scope.ignoreInvalidEntries;
+    options.ignoreInvalid = state_.scope.ignoreInvalid;
     return options;
 }
 

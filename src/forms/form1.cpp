@@ -36,6 +36,7 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
     Declination.toolTip = "The Declination is how far this object is north or south of the equator";
     Altitude.toolTip = "The number of degrees this object is above (or below) the horizon";
     Timer1.interval = kTickMilliseconds;
+    comm.SetEventPump([this] { dialogs_.DoEvents(); });
 }
 
 std::array<Control*, 13> Form1::ObjectFields() {

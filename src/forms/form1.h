@@ -13,6 +13,7 @@
 #include "forms/search_commands.h"
 #include "forms/searching.h"
 #include "platform/clock.h"
+#include "platform/serial_port.h"
 #include "platform/time_zone.h"
 #include "session/session_state.h"
 
@@ -65,6 +66,9 @@ public:
         WriteMatchButton, BestOf, GetComet, Scope, ObjectButton, PreviousMatch, SkyChart, DetailedSearch,
         Help, ObsLogButton, AddObject, NextMatchButton, SimpleSearch, Command3, Command2, GotoButton, Check1;
     ListControl List1;  // the solar-system list
+
+    // The serial ports of every telescope and GPS exchange; window events run while they wait.
+    platform::CommIO comm;
 
     // The windows the main window opens, and the search engine its buttons drive.
     Searching searching;

@@ -117,7 +117,7 @@ TEST_F(SearchEngineTest, PositionsOutsideTheSkyAreInvalidEntries) {
     EXPECT_EQ(matches[matches.size() - 2] + "|" + matches.back(), "  | 4  invalid catalog entries ignored.");
 
     EXPECT_TRUE(Find("Stars: 5 "));  // named exactly in name 1, an invalid entry is still found
-    state.scope.ignoreInvalidEntries = false;
+    state.scope.ignoreInvalid = false;
     ASSERT_TRUE(Find("NGC 9"));
     EXPECT_EQ(Name1(), "NGC 9003");
 }
