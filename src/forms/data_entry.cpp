@@ -2,8 +2,11 @@
 
 #include <cmath>
 
+#include "engine/coordinates.h"
 #include "engine/numeric.h"
 #include "engine/text_format.h"
+#include "engine/time_scales.h"
+#include "forms/object_entry.h"
 
 namespace talvo {
 
@@ -32,18 +35,96 @@ void DataEntry::ShowSite(Mode siteMode) {
     Label2.caption = "Min";
     OK.caption = "OK";
     Cancel.caption = "Cancel";
-    option1Checked = option2Checked = false;
+    Option3.visible = false;
+    Status.caption.clear();
+    option1Checked = option2Checked = option3Checked = false;
+    OK.enabled = true;
     visible = true;
 }
 
-bool DataEntry::OK_Click() {
+void DataEntry::ShowObject() {
+    mode = Mode::Object;
+    caption = "Specify or Load Object's Position";
+    Option1.caption = "Specify RA and Dec";
+    Option1.toolTip = "Select if you know the object's RA and DEC";
+    Option2.caption = "Specify Alt and Az";
+    Option2.toolTip = "Select if you know the object's Altitude and Azimuth";
+    Option3.caption = "Load Position from Scope";
+    Option3.toolTip = "Select to load object position from Goto Scope";
+    Option3.visible = true;
+    Text1.caption.clear();
+    Text1.toolTip = "Enter Name of Object (required)";
+    Text2.caption.clear();
+    Text2.toolTip = "Enter Second Name of Object (optional)";
+    Label1.caption = "Name1";
+    Label2.caption = "Name2";
+    Status.caption.clear();
+    OK.caption = "OK";
+    OK.enabled = true;
+    Cancel.caption = "Cancel";
+    option1Checked = option2Checked = option3Checked = false;
+    visible = true;
+}
+
+void DataEntry::Form_Unload() {
+    visible = false;
+    ApplyDateOrder(state_);
+}
+
+bool DataEntry::Refuse(const char* message) {
+    dialogs_.MessageBox(message, MessageButtons::Ok, "TALVO");
+    return false;
+}
+
+bool DataEntry::OK_Click() { return mode == Mode::Object ? ObjectOK() : SiteOK(); }
+
+bool DataEntry::ObjectOK() {
+    if (!option1Checked && !option2Checked && !option3Checked) {
+        return Refuse("Choose one of the Options for getting Object Data");
+    }
+    if (Text1.caption.find_first_not_of(' ') == std::string::npos) {
+        return Refuse("The Object must have at least one name!");
+    }
+    static_cast<void>(CalcTime(state_.clock, state_.site));  // the clock's month is always valid
+    ObjectEntryMode entryMode = option1Checked ? ObjectEntryMode::RaDec : ObjectEntryMode::AltAz;
+    GotoPosition telescope;
+    if (option3Checked) {
+        OK.enabled = false;
+        if (!state_.clock.realTime) {
+            dialogs_.MessageBox("Must be in Real-Time Mode for Scope Load", MessageButtons::Ok, "TALVO");
+            Form_Unload();
+            return true;
+        }
+        const std::optional<GotoPosition> read = scope_.LoadPosition([this] { return visible; },
+                                                                     [this](const std::string& text) {
+                                                                         Status.caption = text;
+                                                                         if (changed) changed();
+                                                                     });
+        if (!read) {
+            Form_Unload();
+            return true;
+        }
+        telescope = *read;
+        entryMode = ObjectEntryMode::Telescope;
+    }
+    const std::optional<EnteredObject> entered = AskObjectEntry(
+        state_, dialogs_, entryMode, telescope, GetTargetEpoch(state_.clock, state_.scope.fixedEpoch));
+    if (entered) {
+        MakeEnteredObjectCurrent(state_, *entered, Text1.caption, Text2.caption);
+        window_.ClearBodySelection();
+        searches_.CloseFiles();
+        state_.search.BestOfSearch = false;
+        window_.Redisplay();
+    }
+    Form_Unload();
+    return true;
+}
+
+bool DataEntry::SiteOK() {
     const bool latitude = mode == Mode::Latitude;
     const double degrees = LeadingNumber(Text1.caption);
     const double minutes = LeadingNumber(Text2.caption);
-    auto refuse = [this](const char* message) {
-        dialogs_.MessageBox(message, MessageButtons::Ok, "TALVO");
-        return false;
-    };
+    auto refuse = [this](const char* message) { return Refuse(message); };
     if (latitude && (degrees < 0.0 || degrees > 89.0))
         return refuse("Degrees of latitude must be between 0 and 89");
     if (!latitude && (degrees < 0.0 || degrees > 179.0)) {
@@ -88,7 +169,7 @@ bool DataEntry::OK_Click() {
     state_.configDirty = true;
     state_.riseSetValid = false;
     site.siteFromGps = false;
-    visible = false;
+    Form_Unload();
     return true;
 }
 

@@ -24,7 +24,8 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
       engine(state),
       searches(state, engine, dialogs, *this, searching),
       catalogSelect(state, searches, dialogs),
-      dataEntry(state, dialogs),
+      scopeCommands(state, comm, dialogs, *this),
+      dataEntry(state, dialogs, *this, scopeCommands, searches),
       helpForm(state, dialogs) {
     SetUpButtons();
     Label1.caption = "TALVO";

@@ -10,6 +10,7 @@
 #include "forms/dialog_services.h"
 #include "forms/help_form.h"
 #include "forms/main_window_hooks.h"
+#include "forms/scope_commands.h"
 #include "forms/search_commands.h"
 #include "forms/searching.h"
 #include "platform/clock.h"
@@ -75,6 +76,7 @@ public:
     SearchEngine engine;
     SearchCommands searches;
     CatalogSelect catalogSelect;
+    ScopeCommands scopeCommands;
     DataEntry dataEntry;
     HelpForm helpForm;
 
@@ -115,6 +117,8 @@ public:
     void CatalogButton_Click();
     void AddObject_Click();
     void Help_Click();
+    void GotoButton_Click() { scopeCommands.GotoButton_Click(); }
+    void ObjectButton_Click();
     void List1_Click(int index);
     // Buttons (and other controls) whose functions this version does not have yet: a message
     // says so, naming the function.

@@ -89,7 +89,7 @@ void Form1::Form_KeyPress(char key) {
             if (SkyChart.enabled) NotAvailable_Click(SkyChart);
             break;
         case 'G':
-            if (GotoButton.enabled) NotAvailable_Click(GotoButton);
+            if (GotoButton.enabled) GotoButton_Click();
             break;
         case 'R':
             NotAvailable_Click(TraceButton);
@@ -122,7 +122,7 @@ void Form1::Form_KeyPress(char key) {
             NotAvailable_Click(Scope);
             break;
         case 'J':
-            NotAvailable_Click(ObjectButton);
+            ObjectButton_Click();
             break;
         case 'W':
             NotAvailable_Click(DetailedSearch);
@@ -191,6 +191,11 @@ void Form1::AddObject_Click() {
 void Form1::Help_Click() {
     helpForm.Form_Load();
     openRequest = Open::Help;
+}
+
+void Form1::ObjectButton_Click() {
+    dataEntry.ShowObject();
+    openRequest = Open::DataEntry;
 }
 
 void Form1::LatitudeButton_Click() {

@@ -123,11 +123,14 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "difference from your own site does not matter. The Moon is near enough for the difference to reach "
      "about a degree, so TALVO computes it for your site; see Topocentric position."},
     {"GOTO (button)",
-     "\"g GoTo\" comes in a later version of TALVO. It will send your GoTo telescope to the current "
-     "object, using the telescope type and COM port chosen in \"x Options\", while TALVO runs in real "
-     "time and the object is at least 1\xB0 above the horizon, with the coordinates in the epoch the "
-     "telescope expects. Before a GoTo to the Sun TALVO will ask whether a proper solar filter is in "
-     "place: never look at the Sun without one."},
+     "\"g GoTo\" sends your GoTo telescope to the current object, using the telescope type and COM port "
+     "chosen in \"x Options\". The button shows while TALVO runs in real time and the object is at least "
+     "1\xB0 above the horizon; the coordinates sent are those shown, in the epoch the telescope expects. "
+     "Before a GoTo to the Sun TALVO asks whether a proper solar filter is in place: never look at the Sun "
+     "without one. A Meade-family telescope that refuses the slew (an object below its horizon or limits) "
+     "says why in the status line. A telescope that cannot be reached gives \"UNABLE TO OPEN COM\" and "
+     "the port, with the reason on the next line: the device does not exist, you may not use it (join the "
+     "group that owns it, usually dialout, then log in again), or another program holds it."},
     {"GOTO Scope Type",
      "Choosing your telescope in \"x Options\" comes in a later version of TALVO. You will choose it from "
      "a list; the number at the start of each entry is its type: 0 no GoTo telescope, 1 to 4 the command "

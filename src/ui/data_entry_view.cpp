@@ -1,9 +1,8 @@
 #include "ui/data_entry_view.h"
 
+#include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QLabel>
-#include <QPushButton>
 
 #include "ui/text_codec.h"
 
@@ -15,36 +14,73 @@ DataEntryView::DataEntryView(DataEntry& model, QWidget* parent) : QDialog(parent
     font.setPointSize(14);
     setFont(font);
     auto* grid = new QGridLayout(this);
-    option1_ = new QRadioButton(ToQString(model_.Option1.caption), this);
-    option1_->setToolTip(ToQString(model_.Option1.toolTip));
-    option2_ = new QRadioButton(ToQString(model_.Option2.caption), this);
-    option2_->setToolTip(ToQString(model_.Option2.toolTip));
-    degrees_ = new QLineEdit(this);
-    degrees_->setToolTip(ToQString(model_.Text1.toolTip));
-    minutes_ = new QLineEdit(this);
-    minutes_->setToolTip(ToQString(model_.Text2.toolTip));
-    grid->addWidget(option1_, 0, 0);
-    grid->addWidget(option2_, 0, 1);
-    grid->addWidget(new QLabel(ToQString(model_.Label1.caption), this), 1, 0);
-    grid->addWidget(degrees_, 1, 1);
-    grid->addWidget(new QLabel(ToQString(model_.Label2.caption), this), 2, 0);
-    grid->addWidget(minutes_, 2, 1);
+    auto option = [this](const Control& control) {
+        auto* button = new QRadioButton(ToQString(control.caption), this);
+        button->setToolTip(ToQString(control.toolTip));
+        button->setVisible(control.visible);
+        return button;
+    };
+    option1_ = option(model_.Option1);
+    option2_ = option(model_.Option2);
+    option3_ = option(model_.Option3);
+    text1_ = new QLineEdit(this);
+    text1_->setToolTip(ToQString(model_.Text1.toolTip));
+    text2_ = new QLineEdit(this);
+    text2_->setToolTip(ToQString(model_.Text2.toolTip));
+    status_ = new QLabel(this);
+    status_->setWordWrap(true);
+    const bool object = model_.mode == DataEntry::Mode::Object;
+    int row = 0;
+    if (object) {
+        grid->addWidget(option1_, row++, 0, 1, 2);
+        grid->addWidget(option2_, row++, 0, 1, 2);
+        grid->addWidget(option3_, row++, 0, 1, 2);
+    } else {
+        grid->addWidget(option1_, row, 0);
+        grid->addWidget(option2_, row++, 1);
+        option3_->hide();
+    }
+    grid->addWidget(new QLabel(ToQString(model_.Label1.caption), this), row, 0);
+    grid->addWidget(text1_, row++, 1);
+    grid->addWidget(new QLabel(ToQString(model_.Label2.caption), this), row, 0);
+    grid->addWidget(text2_, row++, 1);
+    grid->addWidget(status_, row++, 0, 1, 2);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    grid->addWidget(buttons, 3, 0, 1, 2);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+    grid->addWidget(buttons, row, 0, 1, 2);
     connect(buttons, &QDialogButtonBox::accepted, this, &DataEntryView::OnOk);
     connect(buttons, &QDialogButtonBox::rejected, this, [this] {
         model_.Cancel_Click();
         reject();
     });
-    degrees_->setFocus();
+    model_.changed = [this] { Redraw(); };
+    Redraw();
+    text1_->setFocus();
+}
+
+DataEntryView::~DataEntryView() { model_.changed = nullptr; }
+
+void DataEntryView::closeEvent(QCloseEvent* event) {
+    // Closed by the window manager: a telescope read still waiting ends with the window.
+    if (model_.visible) model_.Form_Unload();
+    QDialog::closeEvent(event);
+}
+
+void DataEntryView::Redraw() {
+    status_->setText(ToQString(model_.Status.caption));
+    status_->setVisible(!model_.Status.caption.empty());
+    ok_->setEnabled(model_.OK.enabled);
 }
 
 void DataEntryView::OnOk() {
     model_.option1Checked = option1_->isChecked();
     model_.option2Checked = option2_->isChecked();
-    model_.Text1.caption = FromQString(degrees_->text());
-    model_.Text2.caption = FromQString(minutes_->text());
-    if (model_.OK_Click()) accept();  // otherwise the message was shown and the entry stays open
+    model_.option3Checked = option3_->isChecked();
+    model_.Text1.caption = FromQString(text1_->text());
+    model_.Text2.caption = FromQString(text2_->text());
+    const bool closes = model_.OK_Click();
+    Redraw();
+    if (closes && isVisible()) accept();  // otherwise the message was shown and the entry stays open
 }
 
 }  // namespace talvo::ui

@@ -168,12 +168,12 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
         AddButton(model_.WriteMatchButton, &Form1::WriteMatchButton_Click),
         AddButton(model_.CatalogButton, &Form1::CatalogButton_Click),
         AddUnavailable(model_.DetailedSearch),
-        AddUnavailable(model_.ObjectButton),
+        AddButton(model_.ObjectButton, &Form1::ObjectButton_Click),
         AddButton(model_.DateButton, &Form1::DateButton_Click),
         AddButton(model_.TimeButton, &Form1::TimeButton_Click),
         AddButton(model_.LatitudeButton, &Form1::LatitudeButton_Click),
         AddButton(model_.LongitudeButton, &Form1::LongitudeButton_Click),
-        AddUnavailable(model_.GotoButton),
+        AddButton(model_.GotoButton, &Form1::GotoButton_Click),
         AddUnavailable(model_.SkyChart),
         AddUnavailable(model_.TraceButton),
         AddUnavailable(model_.ObsLogButton),
@@ -321,7 +321,8 @@ void Form1View::AfterEvent() {
         }
         case Form1::Open::DataEntry: {
             DataEntryView view(model_.dataEntry, this);
-            if (view.exec() == QDialog::Accepted) model_.SiteEntered();
+            const bool accepted = view.exec() == QDialog::Accepted;
+            if (accepted && model_.dataEntry.mode != DataEntry::Mode::Object) model_.SiteEntered();
             break;
         }
         case Form1::Open::Help:

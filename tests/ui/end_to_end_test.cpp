@@ -111,11 +111,11 @@ TEST_F(EndToEnd, KeysWorkAsANewObserverTypesThem) {
     Key('n');
     EXPECT_EQ(dialogs.messages.size(), shown);
 
-    // "g": a function this version lacks says so.
-    Key('g');
+    // "a": a function this version lacks says so.
+    Key('a');
     ASSERT_EQ(dialogs.messages.size(), shown + 1);
     EXPECT_EQ(dialogs.messages.back().text,
-              "GoTo: this function is not available yet in this version of TALVO.");
+              "Get Comet / Asteroid: this function is not available yet in this version of TALVO.");
 }
 
 }  // namespace
