@@ -2,6 +2,17 @@
 
 namespace talvo {
 
+namespace {
+
+// From 0 up to, not including, 24 hours.
+CliRead<double> ReadRightAscension(const std::string& text) {
+    const std::string outside = "right ascension must be from 0 to 24 hours";
+    CliRead<double> hours = ReadDecimal(text, 0, 24, outside);
+    return hours.value == 24.0 ? CliRead<double>{std::nullopt, outside} : hours;
+}
+
+}  // namespace
+
 void AddSessionOptions(CLI::App& command, CliSessionOptions& options) {
     const std::string group = "Site and moment";
     AddReadOption(command, "--lat", options.latitudeDegrees,
@@ -35,6 +46,34 @@ void AddSessionOptions(CLI::App& command, CliSessionOptions& options) {
                   "that works in a fixed epoch (J2000) sees them")
         ->type_name("YEAR")
         ->group(group);
+}
+
+void AddObjectOptions(CLI::App& command, CliObjectOptions& options) {
+    CLI::Option* ra = AddReadOption(command, "--ra", options.raHours, ReadRightAscension,
+                                    "right ascension, of epoch --epoch")
+                          ->type_name("HOURS");
+    CLI::Option* dec = AddReadOption(command, "--dec", options.decDegrees,
+                                     DecimalIn(-90, 90, "declination must be between -90 and 90 degrees"),
+                                     "declination, of epoch --epoch")
+                           ->type_name("DEG");
+    ra->needs(dec);
+    dec->needs(ra);
+    AddReadOption(command, "--epoch", options.epoch,
+                  DecimalIn(1900, 2200, "the epoch must be a year from 1900 to 2200"),
+                  "the epoch of --ra and --dec (default 2000)")
+        ->type_name("YEAR");
+    options.raOption = ra;
+    options.planetOption =
+        AddReadOption(
+            command, "--planet", options.planet,
+            [](const std::string& text) {
+                return ReadWhole(text, 0, 9, "the body is a number from 0 (Sun) to 9 (Pluto)");
+            },
+            "a body of the solar-system list: 0 Sun, 1 Mercury, 2 Venus,\n"
+            "3 Moon, 4 Mars, 5 Jupiter, 6 Saturn, 7 Uranus, 8 Neptune, 9 Pluto")
+            ->type_name("N")
+            ->excludes(ra)
+            ->excludes(dec);
 }
 
 }  // namespace talvo

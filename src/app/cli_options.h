@@ -46,4 +46,18 @@ CLI::Option* AddReadOption(CLI::App& command, const std::string& name, std::opti
 // --lat, --lon, --utc-offset, --date, --time and --fixed-epoch.
 void AddSessionOptions(CLI::App& command, CliSessionOptions& options);
 
+// An object given on the command line: a position and its epoch, or a body of the solar-system
+// list.
+struct CliObjectOptions {
+    std::optional<double> raHours;
+    std::optional<double> decDegrees;
+    std::optional<double> epoch;  // of --ra and --dec
+    std::optional<int> planet;    // row of the solar-system list, 0 Sun ... 9 Pluto
+    CLI::Option* raOption = nullptr;
+    CLI::Option* planetOption = nullptr;
+};
+
+// --ra, --dec, --epoch and --planet.
+void AddObjectOptions(CLI::App& command, CliObjectOptions& options);
+
 }  // namespace talvo

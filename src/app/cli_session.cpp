@@ -2,6 +2,7 @@
 
 #include "engine/time_scales.h"
 #include "platform/file_append.h"
+#include "session/body_selection.h"
 
 namespace talvo {
 
@@ -31,6 +32,12 @@ void PrepareCliSession(SessionState& state, const CliSessionOptions& options, co
     state.clock.realTime = true;
     state.clock.SetMoment(moment);
     CalcTime(state.clock, state.site);
+}
+
+void SelectPositionOrBody(SessionState& state, const CliObjectOptions& options) {
+    if (options.raHours)
+        SelectPosition(state, *options.raHours, *options.decDegrees, options.epoch.value_or(2000.0));
+    if (options.planet) static_cast<void>(SelectBody(state, *options.planet));  // the parser checked the row
 }
 
 }  // namespace talvo

@@ -31,4 +31,8 @@ private:
 void PrepareCliSession(SessionState& state, const CliSessionOptions& options, const platform::Clock& clock,
                        const platform::TimeZone& zone);
 
+// Makes the position or the body of the options the current object; nothing when neither is
+// given. The session's time scales must be current.
+void SelectPositionOrBody(SessionState& state, const CliObjectOptions& options);
+
 }  // namespace talvo
