@@ -103,8 +103,9 @@ int main(int argc, char** argv) {
 
     const auto send = [&](const std::string& bytes) {
         if (bytes.empty()) return;
-        if (!line.Write(bytes, kWriteMs)) std::cerr << "talvo-sim: a reply could not be sent" << std::endl;
+        // Logged first, so that whoever has read a reply finds it in the log already.
         log.Write(milliseconds(), Direction::kSent, bytes);
+        if (!line.Write(bytes, kWriteMs)) std::cerr << "talvo-sim: a reply could not be sent" << std::endl;
     };
     int status = 0;
     std::string bytes;

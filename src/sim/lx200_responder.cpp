@@ -84,11 +84,13 @@ const std::vector<Lx200Responder::Command>& Lx200Responder::Commands() {
 std::vector<std::string> Lx200Responder::Receive(std::string_view bytes, double now) {
     std::vector<std::string> replies;
     for (const char c : bytes) {
-        if (c == ':') {  // starts a command, also in place of one whose "#" was lost
-            inCommand_ = true;
-            command_.clear();
-        } else if (!inCommand_) {
-            if (c == kAck) replies.emplace_back("A");  // alignment query: alt-az
+        if (!inCommand_) {
+            if (c == ':') {
+                inCommand_ = true;
+                command_.clear();
+            } else if (c == kAck) {
+                replies.emplace_back("A");  // alignment query: alt-az
+            }
         } else if (c == '#') {
             inCommand_ = false;
             replies.push_back(Dispatch(command_, now));
@@ -114,7 +116,7 @@ std::string Lx200Responder::Dispatch(std::string_view text, double now) {
 
 std::string Lx200Responder::GetRightAscension(std::string_view /*argument*/, double now) {
     const double hours = mount_.PointingAt(now).raHours;
-    char text[16];
+    char text[48];
     if (settings_.highPrecision) {
         const long seconds = std::lround(hours * 3600.0) % 86400;
         std::snprintf(text, sizeof text, "%02ld:%02ld:%02ld#", seconds / 3600, seconds / 60 % 60,
@@ -131,7 +133,7 @@ std::string Lx200Responder::GetDeclination(std::string_view /*argument*/, double
     const double unitsPerDegree = settings_.highPrecision ? 3600.0 : 60.0;
     const long units = std::lround(std::abs(degrees) * unitsPerDegree);
     const char sign = degrees < 0.0 && units != 0 ? '-' : '+';
-    char text[20];
+    char text[48];
     if (settings_.highPrecision) {
         std::snprintf(text, sizeof text, "%c%02ld%c%02ld:%02ld#", sign, units / 3600, settings_.degreeMark,
                       units / 60 % 60, units % 60);

@@ -46,7 +46,7 @@ private:
     Mount& mount_;
     Lx200Settings settings_;
     Pointing target_;         // set by :Sr and :Sd, used by :MS
-    bool inCommand_ = false;  // a ":" has come and its "#" not yet
+    bool inCommand_ = false;  // a ":" has come and its "#" not yet (":" inside is text)
     std::string command_;     // the text after ":" so far
 };
 

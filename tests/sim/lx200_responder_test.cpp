@@ -111,9 +111,9 @@ TEST_F(Lx200, RefusedSlewStopAckAndUnknownCommands) {
     EXPECT_EQ(responder.Receive("\x06:Gt#:Xyz#:Q#:U#", 0.0), (Replies{"A", "", "", "", ""}));
 }
 
-TEST_F(Lx200, ColonRestartsACommandWhoseHashWasLost) {
+TEST_F(Lx200, CommandsThatLostTheirHashAreRefusedOrDropped) {
     Lx200Responder responder(mount_, {});
-    EXPECT_EQ(Feed(responder, ":Sr 05:3:GR#", {}), "00:00.0#");
+    EXPECT_EQ(Feed(responder, ":Sr 05:3:GR#:GR#", {}), "000:00.0#");
     const std::string endless = ":" + std::string(500, 'x');
     EXPECT_EQ(Feed(responder, endless + "#:GD#", {}),
               "+90\xDF"

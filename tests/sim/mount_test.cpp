@@ -7,10 +7,11 @@ namespace {
 
 TEST(Mount, SlewsBothAxesAtTheRateAndStopsExactlyOnTheTarget) {
     Mount mount({1.0, 10.0}, 4.0);
-    mount.GoTo({2.0, 30.0}, 100.0);  // 15 degrees of right ascension, 20 of declination
-    EXPECT_DOUBLE_EQ(mount.ArrivalTime(), 105.0);
-    const Pointing halfway = mount.PointingAt(102.5);  // both axes 10 degrees on
-    EXPECT_NEAR(halfway.raHours, 2.0, 1e-9);           // right ascension already there
+    mount.GoTo({2.0, 30.0}, 100.0);                    // 15 degrees of right ascension, 20 of declination
+    EXPECT_DOUBLE_EQ(mount.ArrivalTime(), 105.0);      // the longer axis: 20 degrees at 4 a second
+    const Pointing halfway = mount.PointingAt(102.5);  // each axis 10 degrees on
+    EXPECT_NEAR(halfway.raHours, 1.0 + 10.0 / 15.0, 1e-9);
+    EXPECT_NEAR(mount.PointingAt(104.0).raHours, 2.0, 1e-9);  // right ascension there after 3.75 s
     EXPECT_NEAR(halfway.decDegrees, 20.0, 1e-9);
     EXPECT_TRUE(mount.IsSlewing(104.99));
     EXPECT_FALSE(mount.IsSlewing(105.0));
