@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "sim/sim_log.h"
 #include "sim/sim_options.h"
 
 namespace talvo::sim {
@@ -22,61 +21,6 @@ SimOptions Options(const std::vector<std::string>& arguments) {
 // Garbage bytes from a fixed sequence: 3, 4, 5, ...
 std::function<std::uint8_t()> Counter() {
     return [next = std::uint8_t{2}]() mutable { return ++next; };
-}
-
-TEST(SimOptions, ReadsEveryOption) {
-    const SimOptions o = Options({"--protocol",
-                                  "nexstar-binary",
-                                  "--ra",
-                                  "5.5",
-                                  "--dec",
-                                  "-20",
-                                  "--slew-rate",
-                                  "0.5",
-                                  "--not-aligned",
-                                  "--high-precision",
-                                  "--degree-mark",
-                                  "star",
-                                  "--refuse-slew",
-                                  "--log",
-                                  "a.log",
-                                  "--no-reply",
-                                  "--garbage",
-                                  "--hang-up-after",
-                                  "12",
-                                  "--link",
-                                  "dev"});
-    EXPECT_EQ(o.protocol, Protocol::kNexStarBinary);
-    EXPECT_EQ(o.raHours, 5.5);
-    EXPECT_EQ(o.decDegrees, -20.0);
-    EXPECT_EQ(o.slewRate, 0.5);
-    EXPECT_TRUE(o.notAligned && o.highPrecision && o.refuseSlew && o.noReply && o.garbage);
-    EXPECT_EQ(o.degreeMark, '*');
-    EXPECT_EQ(o.logPath, "a.log");
-    EXPECT_EQ(o.hangUpAfter, 12u);
-    EXPECT_EQ(o.linkPath, "dev");
-    const SimOptions defaults = Options({"--protocol", "lx200"});
-    EXPECT_EQ(defaults.decDegrees, 90.0);
-    EXPECT_EQ(defaults.slewRate, 4.0);
-    EXPECT_EQ(defaults.degreeMark, '\xDF');
-    EXPECT_FALSE(defaults.hangUpAfter);
-}
-
-TEST(SimOptions, RefusesWhatCannotBeServed) {
-    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
-             {},
-             {"--protocol", "meade"},
-             {"--protocol", "lx200", "--slew-rate", "0"},
-             {"--protocol", "lx200", "--slew-rate", "fast"},
-             {"--protocol", "lx200", "--dec", "91"},
-             {"--protocol", "lx200", "--ra", "24"},
-             {"--protocol", "lx200", "--hang-up-after", "-1"},
-             {"--protocol", "lx200", "--degree-mark", "colon"},
-             {"--protocol", "lx200", "--log"},
-             {"--protocol", "lx200", "--verbose"},
-         }) {
-        EXPECT_NE(ParseSimOptions(arguments).error, "") << ::testing::PrintToString(arguments);
-    }
 }
 
 TEST(SimSession, NoReplyServesCommandsButSendsNothing) {
@@ -101,12 +45,6 @@ TEST(SimSession, HangUpServesBytesUpToTheLimitOnly) {
     const SessionOutput second = session.Receive("JE", 0.0);
     EXPECT_EQ(second.reply, "\x01#"s);  // E lies past the limit
     EXPECT_TRUE(second.hangUp);
-}
-
-TEST(SimLog, HexAndTextOfEveryByte) {
-    EXPECT_EQ(FormatLogLine(1234, Direction::kReceived, "R1A2B,3C4D"),
-              "1234 rx 52 31 41 32 42 2C 33 43 34 44  |R1A2B,3C4D|");
-    EXPECT_EQ(FormatLogLine(0, Direction::kSent, "\x00 ~\x7F\xDF|"s), "0 tx 00 20 7E 7F DF 7C  |. ~..||");
 }
 
 }  // namespace
