@@ -38,17 +38,20 @@ public:
         if (mount.SlewCount() != seenSlews_) {
             seenSlews_ = mount.SlewCount();
             slewing_ = true;
-            std::cerr << "slewing to " << talvo::sim::DescribePointing(mount.Target()) << std::endl;
+            goal_ = talvo::sim::DescribePointing(mount.Target());
+            std::cerr << "slewing to " << goal_ << std::endl;
         }
         if (slewing_ && !mount.IsSlewing(now)) {
             slewing_ = false;
-            std::cerr << "arrived at " << talvo::sim::DescribePointing(mount.PointingAt(now)) << std::endl;
+            const std::string there = talvo::sim::DescribePointing(mount.PointingAt(now));
+            std::cerr << (there == goal_ ? "arrived at " : "stopped at ") << there << std::endl;
         }
     }
 
 private:
     int seenSlews_ = 0;
     bool slewing_ = false;
+    std::string goal_;  // where the last slew was sent, as shown
 };
 
 constexpr int kPollMs = 50;     // longest wait for bytes before the slew is looked at again
