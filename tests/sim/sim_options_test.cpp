@@ -1,0 +1,73 @@
+#include "sim/sim_options.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace talvo::sim {
+namespace {
+
+SimOptions Options(const std::vector<std::string>& arguments) {
+    const ParsedOptions parsed = ParseSimOptions(arguments);
+    EXPECT_EQ(parsed.error, "");
+    return parsed.options;
+}
+
+TEST(SimOptions, ReadsEveryOption) {
+    const SimOptions o = Options({"--protocol",
+                                  "nexstar-binary",
+                                  "--ra",
+                                  "5.5",
+                                  "--dec",
+                                  "-20",
+                                  "--slew-rate",
+                                  "0.5",
+                                  "--not-aligned",
+                                  "--high-precision",
+                                  "--degree-mark",
+                                  "star",
+                                  "--refuse-slew",
+                                  "--log",
+                                  "a.log",
+                                  "--no-reply",
+                                  "--garbage",
+                                  "--hang-up-after",
+                                  "12",
+                                  "--link",
+                                  "dev"});
+    EXPECT_EQ(o.protocol, Protocol::kNexStarBinary);
+    EXPECT_EQ(o.raHours, 5.5);
+    EXPECT_EQ(o.decDegrees, -20.0);
+    EXPECT_EQ(o.slewRate, 0.5);
+    EXPECT_TRUE(o.notAligned && o.highPrecision && o.refuseSlew && o.noReply && o.garbage);
+    EXPECT_EQ(o.degreeMark, '*');
+    EXPECT_EQ(o.logPath, "a.log");
+    EXPECT_EQ(o.hangUpAfter, 12u);
+    EXPECT_EQ(o.linkPath, "dev");
+    const SimOptions defaults = Options({"--protocol", "lx200"});
+    EXPECT_EQ(defaults.decDegrees, 90.0);
+    EXPECT_EQ(defaults.slewRate, 4.0);
+    EXPECT_EQ(defaults.degreeMark, '\xDF');
+    EXPECT_FALSE(defaults.hangUpAfter);
+}
+
+TEST(SimOptions, RefusesWhatCannotBeServed) {
+    for (const std::vector<std::string>& arguments : std::vector<std::vector<std::string>>{
+             {},
+             {"--protocol", "meade"},
+             {"--protocol", "lx200", "--slew-rate", "0"},
+             {"--protocol", "lx200", "--slew-rate", "fast"},
+             {"--protocol", "lx200", "--dec", "91"},
+             {"--protocol", "lx200", "--ra", "24"},
+             {"--protocol", "lx200", "--hang-up-after", "-1"},
+             {"--protocol", "lx200", "--degree-mark", "colon"},
+             {"--protocol", "lx200", "--log"},
+             {"--protocol", "lx200", "--verbose"},
+         }) {
+        EXPECT_NE(ParseSimOptions(arguments).error, "") << ::testing::PrintToString(arguments);
+    }
+}
+
+}  // namespace
+}  // namespace talvo::sim
