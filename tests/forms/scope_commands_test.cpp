@@ -1,0 +1,153 @@
+// The GoTo button and the telescope's messages as the observer sees them: no port, the Sun, a
+// missing, forbidden or busy device, a refused slew, the StarGuide's key reminder.
+#include "forms/scope_commands.h"
+
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "engine/time_scales.h"
+#include "forms/form1.h"
+#include "platform/fixed_time_zone.h"
+#include "session/body_selection.h"
+#include "support/fake_clock.h"
+#include "support/scoped_env.h"
+#include "support/scripted_dialogs.h"
+#include "support/sim_process.h"
+
+namespace talvo {
+namespace {
+
+using testing::ScopedEnv;
+using testing::SimProcess;
+
+class ScopeCommandsTest : public ::testing::Test {
+protected:
+    ScopeCommandsTest() {
+        SetSite(state.site, 40.5, 74.25);
+        ApplySystemTimeZone(state, zone);
+        form.Form_Load();
+        state.scope.scopeType = 4;
+        state.scope.scopeModel = 401;
+        state.scope.scopePort = 3;
+        CalcTime(state.clock, state.site);
+        SelectPosition(state, 5.588, -5.39, 2000.0);
+        form.RefreshAll();
+    }
+
+    void StartSim(const std::vector<std::string>& arguments) {
+        ASSERT_TRUE(sim.Start(arguments));
+        port.emplace("TALVO_COM3", sim.DevicePath());
+    }
+
+    SessionState state;
+    testing::FakeClock clock{{2026, 12, 6, 21, 30, 0}};
+    platform::FixedTimeZone zone{5.0};
+    testing::ScriptedDialogs dialogs;
+    Form1 form{state, clock, zone, dialogs};
+    SimProcess sim;
+    std::optional<ScopedEnv> port;
+};
+
+TEST_F(ScopeCommandsTest, NoPortAndTheSunStopBeforeAnythingIsSent) {
+    state.scope.scopePort = 0;
+    form.GotoButton_Click();
+    EXPECT_EQ(dialogs.MessageTexts(), "No Com Port selected - Click 'Scope' Button and make selection!");
+
+    StartSim({"--protocol", "lx200"});
+    state.scope.scopePort = 3;
+    static_cast<void>(SelectBody(state, 0));
+    dialogs.messages.clear();
+    form.GotoButton_Click();  // answered No
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              "Warning! Looking at the Sun is dangerous! Do you have a proper Solar Filter in Place ?");
+    EXPECT_EQ(dialogs.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(sim.Received(), "");
+    dialogs.messageAnswers = {MessageAnswer::Yes};
+    form.GotoButton_Click();
+    EXPECT_TRUE(sim.WaitReceived(30, 2000));
+}
+
+TEST_F(ScopeCommandsTest, RefusedSlewIsShownInTheStatusLine) {
+    StartSim({"--protocol", "lx200", "--refuse-slew"});
+    form.GotoButton_Click();
+    EXPECT_EQ(form.General.caption, "Telescope refused the slew: Object Below Horizon");
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ScopeCommandsTest, StarGuideRemindsToPressAKeyEvenInScripts) {
+    StartSim({"--protocol", "gt-binary"});
+    state.scope.scopeType = 3;
+    state.scope.scopeModel = 302;
+    state.scriptMode = true;
+    EXPECT_TRUE(form.scopeCommands.Goto());
+    EXPECT_EQ(dialogs.MessageTexts(),
+              "You must press a key on the scope before next 'GOTO' to prevent telescope lockup ");
+}
+
+TEST_F(ScopeCommandsTest, MissingAndBusyDevicesSayWhatToDo) {
+    port.emplace("TALVO_COM3", "/dev/no-such-telescope");
+    EXPECT_FALSE(form.scopeCommands.Goto());
+    EXPECT_EQ(dialogs.MessageTexts().rfind(
+                  "UNABLE TO OPEN COM 3\nThere is no device /dev/no-such-telescope (COM3)", 0),
+              0u)
+        << dialogs.MessageTexts();
+
+    // Another program holds the telescope's port: the message names it and its process.
+    StartSim({"--protocol", "lx200"});
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        platform::CommIO other;
+        const char opened = other.CommOpen(1, "COM3", kGotoMode) == 0 ? '1' : '0';
+        static_cast<void>(::write(ready[1], &opened, 1));
+        ::pause();
+        ::_exit(0);
+    }
+    char opened = 0;
+    ASSERT_EQ(::read(ready[0], &opened, 1), 1);
+    ASSERT_EQ(opened, '1');
+    dialogs.messages.clear();
+    EXPECT_FALSE(form.scopeCommands.Goto());
+    const std::string text = dialogs.MessageTexts();
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    EXPECT_EQ(text.rfind("UNABLE TO OPEN COM 3\n", 0), 0u) << text;
+    EXPECT_NE(text.find("(process " + std::to_string(holder) + ")"), std::string::npos) << text;
+    EXPECT_EQ(sim.Received(), "");
+}
+
+// Run by root, the test drops to the unprivileged user "nobody", who is not in the device's group.
+TEST_F(ScopeCommandsTest, ForbiddenDeviceNamesTheGroupToJoin) {
+    if (::geteuid() != 0) GTEST_SKIP() << "needs root to become another user";
+    StartSim({"--protocol", "lx200"});
+    int result[2];
+    ASSERT_EQ(::pipe(result), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::string message = "could not become nobody";
+        if (::setgroups(0, nullptr) == 0 && ::setgid(65534) == 0 && ::setuid(65534) == 0) {
+            testing::ScriptedDialogs childDialogs;
+            SessionState childState = state;
+            platform::CommIO comm;
+            Form1 childForm{childState, clock, zone, childDialogs};
+            static_cast<void>(childForm.scopeCommands.Goto());
+            message = childDialogs.MessageTexts();
+        }
+        static_cast<void>(::write(result[1], message.data(), message.size()));
+        ::_exit(0);
+    }
+    ::close(result[1]);
+    std::string text;
+    char buffer[512];
+    for (ssize_t got; (got = ::read(result[0], buffer, sizeof buffer)) > 0;) text.append(buffer, got);
+    ::waitpid(child, nullptr, 0);
+    EXPECT_EQ(text.rfind("UNABLE TO OPEN COM 3\nYou may not use ", 0), 0u) << text;
+    EXPECT_NE(text.find("Join that group with \"sudo usermod -aG"), std::string::npos) << text;
+}
+
+}  // namespace
+}  // namespace talvo
