@@ -119,7 +119,7 @@ void Form1::Form_KeyPress(char key) {
             NotAvailable_Click(GetComet);
             break;
         case 'X':
-            NotAvailable_Click(Scope);
+            Scope_Click();
             break;
         case 'J':
             NotAvailable_Click(ObjectButton);
@@ -191,6 +191,11 @@ void Form1::AddObject_Click() {
 void Form1::Help_Click() {
     helpForm.Form_Load();
     openRequest = Open::Help;
+}
+
+void Form1::Scope_Click() {
+    scopeForm.Form_Load();
+    openRequest = Open::ScopeForm;
 }
 
 void Form1::LatitudeButton_Click() {

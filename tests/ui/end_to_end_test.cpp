@@ -111,11 +111,13 @@ TEST_F(EndToEnd, KeysWorkAsANewObserverTypesThem) {
     Key('n');
     EXPECT_EQ(dialogs.messages.size(), shown);
 
-    // "g": a function this version lacks says so.
+    // "g" does nothing without a telescope; "a", a function this version lacks, says so.
     Key('g');
+    EXPECT_EQ(dialogs.messages.size(), shown);
+    Key('a');
     ASSERT_EQ(dialogs.messages.size(), shown + 1);
     EXPECT_EQ(dialogs.messages.back().text,
-              "GoTo: this function is not available yet in this version of TALVO.");
+              "Get Comet / Asteroid: this function is not available yet in this version of TALVO.");
 }
 
 }  // namespace
