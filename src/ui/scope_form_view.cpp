@@ -48,11 +48,30 @@ ScopeFormView::ScopeFormView(ScopeForm& model, QWidget* parent) : QDialog(parent
     auto* left = new QVBoxLayout;
     left->setSpacing(4);
     left->addWidget(AddLabel(model_.Label1));
-    left->addWidget(AddList(model_.List1, &ScopeForm::List1_Click), 1);
+    QListWidget* models = AddList(model_.List1, &ScopeForm::List1_Click);
+    left->addWidget(models);
+    left->addSpacing(6);
     left->addWidget(AddLabel(model_.Label4));
     QListWidget* sky = AddList(model_.SkyList, &ScopeForm::SkyList_Click);
-    sky->setFixedHeight(sky->sizeHintForRow(0) * 3 + 6);
     left->addWidget(sky);
+    left->addSpacing(10);
+    // The options: the fixed epoch (its label asks for another year), invalid entries, upload.
+    auto* epoch = new QHBoxLayout;
+    epoch->addWidget(AddCheck(model_.UseFixedEpoch, &ScopeForm::UseFixedEpoch_Click));
+    QLabel* epochLabel = AddLabel(model_.UseJ2000);
+    epochLabel->installEventFilter(this);
+    epoch->addWidget(epochLabel);
+    epoch->addSpacing(18);
+    epoch->addWidget(AddCheck(model_.Check1, &ScopeForm::Check1_Click));
+    epoch->addWidget(AddLabel(model_.IgnoreInvalid));
+    epoch->addStretch(1);
+    left->addLayout(epoch);
+    left->addSpacing(6);
+    auto* upload = new QHBoxLayout;
+    upload->addWidget(AddButton(model_.Upload, &ScopeForm::Upload_Click));
+    upload->addStretch(1);
+    left->addLayout(upload);
+    left->addStretch(1);
     columns->addLayout(left, 3);
 
     auto* right = new QVBoxLayout;
@@ -65,23 +84,9 @@ ScopeFormView::ScopeFormView(ScopeForm& model, QWidget* parent) : QDialog(parent
     right->addLayout(searches);
     right->addWidget(AddLabel(model_.Label3));
     QListWidget* sizes = AddList(model_.ScopeSizeList, &ScopeForm::ScopeSizeList_Click);
-    sizes->setFixedHeight(sizes->sizeHintForRow(0) * 11 + 6);
     right->addWidget(sizes);
     columns->addLayout(right, 2);
     outer->addLayout(columns, 1);
-
-    auto* options = new QHBoxLayout;
-    options->setSpacing(4);
-    options->addWidget(AddCheck(model_.UseFixedEpoch, &ScopeForm::UseFixedEpoch_Click));
-    QLabel* epochLabel = AddLabel(model_.UseJ2000);
-    epochLabel->installEventFilter(this);  // a click asks for another epoch
-    options->addWidget(epochLabel);
-    options->addSpacing(18);
-    options->addWidget(AddCheck(model_.Check1, &ScopeForm::Check1_Click));
-    options->addWidget(AddLabel(model_.IgnoreInvalid));
-    options->addStretch(1);
-    options->addWidget(AddButton(model_.Upload, &ScopeForm::Upload_Click));
-    outer->addLayout(options);
 
     auto* closing = new QHBoxLayout;
     QLabel* status = AddLabel(model_.ScopeStatus);
@@ -94,13 +99,22 @@ ScopeFormView::ScopeFormView(ScopeForm& model, QWidget* parent) : QDialog(parent
     });
     ok->setDefault(true);
     closing->addWidget(ok);
-    closing->addWidget(AddButton(model_.Cancel, &ScopeForm::Cancel_Click));
+    QPushButton* cancel = AddButton(model_.Cancel, nullptr);
+    connect(cancel, &QPushButton::clicked, this, &ScopeFormView::reject);
+    closing->addWidget(cancel);
     outer->addLayout(closing);
 
     searching_ = new SearchingView(model_.searching, this);
     setAutoFillBackground(true);
-    resize(1000, 560);
     Redraw();
+    // The fixed lists show all their rows (known once the first redraw filled them).
+    for (QListWidget* list : {models, sky, sizes}) {
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setFixedHeight(list->sizeHintForRow(0) * list->count() + 2 * list->frameWidth() + 2);
+        list->setMinimumWidth(list->sizeHintForColumn(0) + 2 * list->frameWidth() + 8);
+    }
+    resize(1000, 560);
 }
 
 QLabel* ScopeFormView::AddLabel(const Control& control) {
