@@ -148,9 +148,10 @@ int ScopeForm::SearchPorts(Purpose purpose) {
         const std::int32_t result = comm_.CommOpen(kSearchSlot, name, kSearchMode);
         if (result == 0) {
             static_cast<void>(comm_.CommClose(kSearchSlot));  // it opened: that is all the search asks
+            // Device paths and the kernel's descriptions are UTF-8; the window's texts are not.
             const std::string device = platform::ComDevicePath(name).value_or("");
-            const std::string what = platform::TtyDescription(device);
-            List2.items.push_back(name + "  " + device + (what.empty() ? "" : "  " + what));
+            const std::string what = Utf8ToCp1252(platform::TtyDescription(device));
+            List2.items.push_back(name + "  " + Utf8ToCp1252(device) + (what.empty() ? "" : "  " + what));
             if (n == current) List2.listIndex = static_cast<int>(List2.items.size()) - 1;
             ++found;
         } else if (result != 2) {
