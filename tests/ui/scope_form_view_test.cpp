@@ -46,7 +46,6 @@ TEST_F(ScopeFormViewTest, DrawsTheListsSelectionsAndLabels) {
     EXPECT_EQ(models->item(10)->text(), "4 - Meade Autostar and compatibles");
     EXPECT_EQ(view->ListFor(form.ScopeSizeList)->currentRow(), 3);
     EXPECT_EQ(view->ListFor(form.ScopeSizeList)->item(1)->text(), "3.5\" (90mm) or less");
-    EXPECT_EQ(view->ListFor(form.List2)->toolTip(), "Press \"COM Search\" to find available COM ports");
     EXPECT_EQ(view->LabelFor(form.UseJ2000)->text(), "Use Epoch 2000");
     EXPECT_TRUE(view->ButtonFor(form.Upload)->isEnabled());
     const QString labelSheet = view->LabelFor(form.Label1)->styleSheet();
