@@ -23,6 +23,11 @@ struct ListControl : Control {
     int listIndex = -1;
 };
 
+// A check box: its caption and whether it is checked.
+struct CheckControl : Control {
+    bool value = false;
+};
+
 // A window timer: the view fires the model's handler every `interval` milliseconds while enabled.
 struct Timer {
     int interval = 0;

@@ -2,9 +2,12 @@
 
 #include "engine/coordinates.h"
 #include "engine/display_texts.h"
+#include "engine/numeric.h"
 #include "engine/rise_set.h"
 #include "engine/solar_system.h"
+#include "engine/text_format.h"
 #include "engine/time_scales.h"
+#include "platform/sky_chart.h"
 #include "session/body_selection.h"
 
 namespace talvo {
@@ -26,7 +29,9 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
       catalogSelect(state, searches, dialogs),
       scopeCommands(state, comm, dialogs, *this),
       dataEntry(state, dialogs, *this, scopeCommands, searches),
-      helpForm(state, dialogs) {
+      helpForm(state, dialogs),
+      scopeForm(state, dialogs, comm, *this),
+      skyChartFound_(!platform::SkyChartDirectory().empty()) {
     SetUpButtons();
     Label1.caption = "TALVO";
     Label1.toolTip = "Click to change background color";
@@ -36,6 +41,7 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
         "the Right Ascension is the number of hours the object transits after the first point of Aries";
     Declination.toolTip = "The Declination is how far this object is north or south of the equator";
     Altitude.toolTip = "The number of degrees this object is above (or below) the horizon";
+    ScopeType.toolTip = "Goto scope type, Telescope Serial Port, GPS Serial Port";
     Timer1.interval = kTickMilliseconds;
     comm.SetEventPump([this] { dialogs_.DoEvents(); });
 }
@@ -52,8 +58,8 @@ Colour Form1::ObjectFieldColour() const {
 void Form1::ApplyColours() {
     backColor = state_.backColor;
     foreColor = state_.textColor;
-    for (Control* label :
-         {&Label1, &Time, &Date, &gmt, &SiderealTime, &Latitude, &Longitude, &Catalog, &General, &Location}) {
+    for (Control* label : {&Label1, &Time, &Date, &gmt, &SiderealTime, &Latitude, &Longitude, &Catalog,
+                           &General, &Location, &ScopeType}) {
         label->foreColor = state_.textColor;
         label->backColor = state_.backColor;
     }
@@ -114,8 +120,23 @@ void Form1::RefreshAll() {
     TraceButton.enabled = object.present != 0;
     AddObject.visible = AddObject.enabled =
         object.present != 0 && object.notInCatalog && !object.transientCatalog;
-    if (object.present == 0) return;
-    DrawObjectFields();
+    if (object.present != 0) DrawObjectFields();
+    DrawScopeControls();
+}
+
+void Form1::DrawScopeControls() {
+    const ScopeSettings& scope = state_.scope;
+    const CurrentObject& object = state_.object;
+    std::string status = "Scope= " + std::to_string(scope.scopeType);
+    if (scope.scopePort != 0) status += ", Com" + StrInt(scope.scopePort);
+    if (scope.gpsPort != 0) status += ", " + StrInt(scope.gpsPort);
+    ScopeType.caption = status;
+    // GoTo needs a telescope, an object above the horizon (whole degrees, as shown) and the
+    // present moment; the altitude changes, so this is decided on every refresh.
+    GotoButton.visible = GotoButton.enabled =
+        scope.scopeType != 0 && object.present != 0 && state_.clock.realTime && Fix(object.altitude) >= 1.0;
+    SkyChart.visible = object.present != 0;
+    SkyChart.enabled = object.present != 0 && skyChartFound_;
 }
 
 void Form1::DrawObjectFields() {

@@ -11,6 +11,7 @@
 #include "forms/help_form.h"
 #include "forms/main_window_hooks.h"
 #include "forms/scope_commands.h"
+#include "forms/scope_form.h"
 #include "forms/search_commands.h"
 #include "forms/searching.h"
 #include "platform/clock.h"
@@ -57,10 +58,11 @@ public:
     Control RiseTime;
     Control TransitTime;
     Control SetTime;
-    Control General;   // status line
-    Control Location;  // the home location file's name
-    Control RealTime;  // "Back to Real Time", shown only in fictitious time
-    Timer Timer1;      // the real-time loop
+    Control General;    // status line
+    Control Location;   // the home location file's name
+    Control RealTime;   // "Back to Real Time", shown only in fictitious time
+    Control ScopeType;  // telescope family and serial ports: "Scope= 4, Com 3,  5"
+    Timer Timer1;       // the real-time loop
 
     // Command buttons; each caption starts with the key that also presses it.
     Control TraceButton, DateButton, LongitudeButton, LatitudeButton, TimeButton, CatalogButton,
@@ -79,9 +81,10 @@ public:
     ScopeCommands scopeCommands;
     DataEntry dataEntry;
     HelpForm helpForm;
+    ScopeForm scopeForm;
 
     // What the window asks the view to show next (the view opens it and clears the request).
-    enum class Open { None, CatalogSelect, DataEntry, Help };
+    enum class Open { None, CatalogSelect, DataEntry, Help, ScopeForm };
     Open openRequest = Open::None;
 
     // The window opens: applies the colours, reads the clock and refreshes every field; also the
@@ -119,6 +122,7 @@ public:
     void Help_Click();
     void GotoButton_Click() { scopeCommands.GotoButton_Click(); }
     void ObjectButton_Click();
+    void Scope_Click();
     void List1_Click(int index);
     // Buttons (and other controls) whose functions this version does not have yet: a message
     // says so, naming the function.
@@ -151,7 +155,11 @@ private:
     void SetUpButtons();
     void DrawChainButtons();
     void DrawObjectFields();
+    // The telescope status label and the buttons that need a telescope or the sky chart.
+    void DrawScopeControls();
     void SetBodyToolTips();
+
+    bool skyChartFound_ = false;  // the sky-chart program is installed (looked up once)
 };
 
 }  // namespace talvo

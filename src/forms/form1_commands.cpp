@@ -119,7 +119,7 @@ void Form1::Form_KeyPress(char key) {
             NotAvailable_Click(GetComet);
             break;
         case 'X':
-            NotAvailable_Click(Scope);
+            Scope_Click();
             break;
         case 'J':
             ObjectButton_Click();
@@ -196,6 +196,11 @@ void Form1::Help_Click() {
 void Form1::ObjectButton_Click() {
     dataEntry.ShowObject();
     openRequest = Open::DataEntry;
+}
+
+void Form1::Scope_Click() {
+    scopeForm.Form_Load();
+    openRequest = Open::ScopeForm;
 }
 
 void Form1::LatitudeButton_Click() {

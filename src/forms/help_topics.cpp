@@ -76,8 +76,9 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "colours."},
     {"COM port",
      "A COM port is a serial port through which TALVO will talk to a GoTo telescope or a GPS receiver; a "
-     "USB-to-serial adapter provides one. Choosing the ports in \"x Options\", where TALVO will also "
-     "search for the ports that can be opened, comes in a later version of TALVO. On Linux, COM n is the "
+     "USB-to-serial adapter provides one. Choose the ports in \"x Options\": \"Select COM Port for "
+     "Telescope\" and \"Select COM Port for GPS\" try COM1 to COM64 and list those that can be opened, "
+     "with their device and, when Linux knows it, what they are; click one to use it. On Linux, COM n is the "
      "device named by the environment variable TALVO_COM<n> when it is set; otherwise COM1 to COM16 are "
      "/dev/ttyUSB0 to /dev/ttyUSB15, COM17 to COM32 /dev/ttyACM0 to /dev/ttyACM15 and COM33 to COM64 "
      "/dev/ttyS0 to /dev/ttyS31. Your user account needs permission to use the device (usually membership "
@@ -114,8 +115,9 @@ constexpr std::array<HelpTopic, 55> kTopics{{
     {"Epoch of Object's Position",
      "Precession slowly changes celestial coordinates, so every position refers to an epoch, the year for "
      "which it is right; most catalogs use 2000. TALVO converts each position from its epoch to the epoch "
-     "of date (the current year, or the next year from July on). Working in real time in the fixed epoch "
-     "of a GoTo telescope instead (the \"Use J2000\" option of \"x Options\") comes in a later version. "
+     "of date (the current year, or the next year from July on). In real time TALVO works in the fixed "
+     "epoch of a GoTo telescope instead when the \"Use Epoch\" option of \"x Options\" is checked (2000 "
+     "unless you click its label to choose another year from 1900 to 2200). "
      "The epoch used is shown in front of the right ascension in the main window."},
     {"Geocentric Positions",
      "A geocentric position is the direction of an object as it would be seen from the centre of the "
@@ -132,11 +134,11 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "the port, with the reason on the next line: the device does not exist, you may not use it (join the "
      "group that owns it, usually dialout, then log in again), or another program holds it."},
     {"GOTO Scope Type",
-     "Choosing your telescope in \"x Options\" comes in a later version of TALVO. You will choose it from "
-     "a list; the number at the start of each entry is its type: 0 no GoTo telescope, 1 to 4 the command "
-     "families of the supported GoTo controllers (the list names the models of each), and 5 a telescope "
-     "driven by the sky-chart program, to which TALVO will hand the GoTo. For telescopes that do not "
-     "allow for precession TALVO will set the \"Use J2000\" option."},
+     "Choose your telescope in \"x Options\" from a list, then OK; the number at the start of each entry "
+     "is its type: 0 no GoTo telescope, 1 to 4 the command families of the supported GoTo controllers "
+     "(the list names the models of each), and 5 a telescope driven by the sky-chart program, to which "
+     "TALVO hands the GoTo. The main window shows the type and the COM ports chosen (\"Scope= 4, Com 3\"). "
+     "For telescopes that do not allow for precession TALVO sets the \"Use J2000\" option."},
     {"GPS Device",
      "A hand-held GPS receiver that sends NMEA 0183 data at 4800 baud through a COM port will give TALVO "
      "your latitude and longitude, and the time. Loading them (its port chosen in \"x Options\", then \"l "
@@ -177,11 +179,11 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "about 6. A deep-sky object's light is spread over its area, so it looks fainter than a star of the "
      "same magnitude. \"Mag = Unspecified\" means that the catalog gives none."},
     {"Magnitude Limit (default)",
-     "The default magnitude limit is the faintest magnitude searches look for. It will be set from the "
-     "telescope size and the sky conditions chosen in \"x Options\", which come in a later version of "
-     "TALVO: from magnitude 9 for a telescope of 3.5 inches (90 mm) to 16 for 17 or 18 inches under a "
-     "rural sky, 1.5 magnitudes less under a suburban sky and 3 less under an urban sky. This version "
-     "sets no limit, so searches find objects however faint they are."},
+     "The default magnitude limit is the faintest magnitude searches look for. It is set from the "
+     "telescope size and the sky conditions chosen in \"x Options\": from magnitude 9 for a telescope of "
+     "3.5 inches (90 mm) to 16 for 17 or 18 inches under a rural sky, 1.5 magnitudes less under a "
+     "suburban sky and 3 less under an urban sky. An unspecified size, and 20 inches or more, set no "
+     "limit, so searches find objects however faint they are."},
     {"Messier Object",
      "The Messier catalogue lists 110 bright star clusters, nebulae and galaxies, compiled in the 18th "
      "century by the French astronomer Charles Messier; most of them are fine sights in a small telescope. "
@@ -223,7 +225,7 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "celestial equator and pole move among the stars and star positions drift by nearly a degree and a "
      "half per century. TALVO corrects each catalog position for precession, from its epoch to the epoch "
      "it presents positions in. Some GoTo telescopes do this themselves and others expect positions of "
-     "2000; the \"Use J2000\" option that tells TALVO which comes with \"x Options\" in a later version."},
+     "2000; the \"Use J2000\" option of \"x Options\" tells TALVO which."},
     {"Previous Match (button)",
      "\"p Previous\" goes back to the match found before the current one; press it again to walk further "
      "back through the matches of the search. \"n Next Match\" then walks forward through the same "

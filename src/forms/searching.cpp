@@ -15,6 +15,7 @@ void Searching::Show(Colour back, Colour fore) {
         control->foreColor = fore;
     }
     visible = true;
+    cancelled = false;
     Changed();
 }
 
@@ -35,7 +36,13 @@ void Searching::Update(const SearchState& search, const std::string& catalogFile
     Changed();
 }
 
+void Searching::SetLabel(const std::string& text) {
+    Label1.caption = text;
+    Changed();
+}
+
 void Searching::CancelSearchButton_Click() {
+    cancelled = true;
     if (search_ != nullptr) search_->CancelRequested = true;
 }
 

@@ -31,6 +31,11 @@ public:
     // The search this window cancels.
     void Attach(SearchState& search) { search_ = &search; }
 
+    // For scans that keep no SearchState (the serial port search): the label's text, and whether
+    // Cancel was pressed since the window was last shown.
+    void SetLabel(const std::string& text);
+    bool cancelled = false;
+
 private:
     void Changed();
     SearchState* search_ = nullptr;

@@ -17,6 +17,7 @@
 #include "ui/control_binding.h"
 #include "ui/data_entry_view.h"
 #include "ui/help_form_view.h"
+#include "ui/scope_form_view.h"
 #include "ui/searching_view.h"
 #include "ui/text_codec.h"
 
@@ -141,6 +142,7 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
     general->setWordWrap(true);
     general->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     footer->addWidget(general, 1);
+    footer->addWidget(AddField(model_.ScopeType, ValueFont(11, false)));
     fields->addLayout(footer);
     outer->addLayout(fields, 3);
 
@@ -178,7 +180,7 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
         AddUnavailable(model_.TraceButton),
         AddUnavailable(model_.ObsLogButton),
         AddUnavailable(model_.GetComet),
-        AddUnavailable(model_.Scope),
+        AddButton(model_.Scope, &Form1::Scope_Click),
         AddUnavailable(model_.Command3),
         AddUnavailable(model_.Command2),
         AddButton(model_.Help, &Form1::Help_Click),
@@ -328,6 +330,12 @@ void Form1View::AfterEvent() {
         case Form1::Open::Help:
             HelpFormView::Open(model_.helpForm, this);
             break;
+        case Form1::Open::ScopeForm: {
+            ScopeFormView view(model_.scopeForm, this);
+            view.exec();
+            model_.Redisplay();
+            break;
+        }
         case Form1::Open::None:
             break;
     }

@@ -1,0 +1,81 @@
+// What a serial device is, read from a tty class directory built the way the kernel lays it out.
+#include "platform/tty_description.h"
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace talvo::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TtyDescriptionTest : public ::testing::Test {
+protected:
+    TtyDescriptionTest() {
+        std::string pattern = (fs::temp_directory_path() / "talvo-sysfs-XXXXXX").string();
+        base_ = ::mkdtemp(pattern.data()) != nullptr ? fs::path(pattern) : fs::path();
+        root_ = base_ / "class" / "tty";
+        fs::create_directories(root_);
+    }
+    ~TtyDescriptionTest() override {
+        std::error_code ignored;
+        if (!base_.empty()) fs::remove_all(base_, ignored);
+    }
+
+    static void Write(const fs::path& file, const std::string& text) { std::ofstream(file) << text << "\n"; }
+
+    // A tty whose device directory is `devicePath` below devices/, served by `driver`.
+    fs::path AddTty(const std::string& name, const std::string& devicePath, const std::string& driver) {
+        const fs::path device = base_ / "devices" / devicePath;
+        fs::create_directories(device);
+        fs::create_directories(base_ / "bus" / "drivers" / driver);
+        fs::create_symlink(base_ / "bus" / "drivers" / driver, device / "driver");
+        fs::create_directories(root_ / name);
+        fs::create_symlink(device, root_ / name / "device");
+        return device;
+    }
+
+    fs::path base_, root_;
+};
+
+TEST_F(TtyDescriptionTest, UsbAdapterNamesItsMakerAndProduct) {
+    const fs::path port = AddTty("ttyUSB0", "pci0/usb1/1-1/1-1:1.0/ttyUSB0", "pl2303");
+    const fs::path usbDevice = port.parent_path().parent_path();
+    Write(usbDevice / "manufacturer", "Prolific Technology Inc. ");
+    Write(usbDevice / "product", "USB-Serial Controller");
+    EXPECT_EQ(TtyDescription("/dev/ttyUSB0", root_.string()),
+              "Prolific Technology Inc. USB-Serial Controller");
+
+    // A device that names only its product.
+    const fs::path modem = AddTty("ttyACM0", "pci0/usb1/1-2/1-2:1.0", "cdc_acm");
+    Write(modem.parent_path() / "product", "GPS Receiver");
+    EXPECT_EQ(TtyDescription("/dev/ttyACM0", root_.string()), "GPS Receiver");
+}
+
+TEST_F(TtyDescriptionTest, BuiltInPortNamesItsDriverAndAnUnknownDeviceNothing) {
+    static_cast<void>(AddTty("ttyS0", "platform/serial8250/tty/ttyS0", "serial8250"));
+    EXPECT_EQ(TtyDescription("/dev/ttyS0", root_.string()), "serial8250");
+    EXPECT_EQ(TtyDescription("/dev/ttyS7", root_.string()), "");
+    EXPECT_EQ(TtyDescription("", root_.string()), "");
+}
+
+TEST_F(TtyDescriptionTest, LinkToAPseudoTerminalIsFollowed) {
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    const fs::path link = base_ / "lx200";
+    fs::create_symlink(::ptsname(master), link);
+    EXPECT_EQ(TtyDescription(link.string(), root_.string()), "pseudo-terminal");
+    EXPECT_EQ(TtyDescription(::ptsname(master), root_.string()), "pseudo-terminal");
+    ::close(master);
+}
+
+}  // namespace
+}  // namespace talvo::platform
