@@ -18,8 +18,9 @@ std::string ReadSlewRefusal(platform::CommIO& comm, const ExchangeHooks& hooks) 
     const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(kSlewReplyWaitMs);
     std::string replies;
     while (!SlewAnswered(replies) && Clock::now() < deadline) {
+        // Asking for one byte takes whatever waits at once, without waiting out the read's limit.
         std::string chunk;
-        const std::int32_t got = comm.CommRead(kScopeSlot, chunk, 64);
+        const std::int32_t got = comm.CommRead(kScopeSlot, chunk, 1);
         if (got < 0) break;
         if (got == 0) {
             hooks.Pause(kReplyPollMs);
