@@ -280,7 +280,7 @@ int RunPorts(const CliIo& io) {
         line.resize(7, ' ');
         line += device;
         if (line.size() < 22) line.resize(22, ' ');
-        line += exists ? "  present" : "  absent ";
+        line += exists ? "  present" : "  absent";
         const std::string what = exists ? platform::TtyDescription(device) : "";
         if (!what.empty()) line += "  " + what;
         io.out << line << '\n';

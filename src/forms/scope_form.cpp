@@ -1,6 +1,8 @@
 #include "forms/scope_form.h"
 
+#include <cerrno>
 #include <charconv>
+#include <vector>
 
 #include "engine/text_format.h"
 #include "platform/com_names.h"
@@ -130,6 +132,16 @@ void ScopeForm::ComSearch_Click() { static_cast<void>(SearchPorts(Purpose::Teles
 
 void ScopeForm::GPSSelect_Click() { static_cast<void>(SearchPorts(Purpose::Gps)); }
 
+std::string UnusablePortsText(const std::vector<std::string>& reasons) {
+    constexpr std::size_t kShown = 2;  // the status line has room for two reasons
+    std::string text;
+    for (std::size_t i = 0; i < reasons.size() && i < kShown; ++i) text += (i == 0 ? "" : "\n") + reasons[i];
+    if (reasons.size() > kShown) {
+        text += "\n" + std::to_string(reasons.size() - kShown) + " more ports could not be opened.";
+    }
+    return text;
+}
+
 int ScopeForm::SearchPorts(Purpose purpose) {
     purpose_ = purpose;
     const int current = purpose == Purpose::Gps ? state_.scope.gpsPort : state_.scope.scopePort;
@@ -139,6 +151,9 @@ int ScopeForm::SearchPorts(Purpose purpose) {
     List2.items.clear();
     List2.listIndex = -1;
     int found = 0;
+    // Ports with a device that this program may not have (held by another program, or not
+    // permitted): skipped like missing ones, but the status line says why.
+    std::vector<std::string> unusable;
     for (int n = 1; n <= kHighestPort && !searching.cancelled; ++n) {
         const std::string name = "COM" + std::to_string(n);
         progress += ", " + name;
@@ -158,9 +173,15 @@ int ScopeForm::SearchPorts(Purpose purpose) {
             // Set up failed on a device that opened; 2, a port with no device to open, is the usual case.
             progress += " Err " + std::to_string(result);
             searching.SetLabel(progress);
+        } else {
+            const int error = comm_.CommLastError().status;
+            if (error == EBUSY || error == EACCES || error == EPERM) {
+                unusable.push_back(Utf8ToCp1252(comm_.CommLastError().message));
+            }
         }
     }
     searching.Hide();
+    ScopeStatus.caption = UnusablePortsText(unusable);
     portsFound_ = found;
     return found;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "forms/control.h"
 #include "forms/dialog_services.h"
@@ -90,5 +91,9 @@ private:
     int portsFound_ = 0;
     bool listTouched_ = false;
 };
+
+// The status line after a port search: why ports with a device could not be had (the first two
+// reasons, then how many more).
+std::string UnusablePortsText(const std::vector<std::string>& reasons);
 
 }  // namespace talvo

@@ -38,6 +38,21 @@ std::string UsbDescription(const fs::path& device) {
     return "";
 }
 
+// The driver of the device or of the nearest device above it. Drivers of the kernel's own
+// serial-port layer ("port", "ctrl") say nothing about the hardware and are passed over.
+std::string DriverName(const fs::path& device) {
+    std::error_code error;
+    fs::path directory = fs::canonical(device, error);
+    if (error) return "";
+    for (int level = 0; level <= kLevelsToUsbDevice && directory.has_relative_path(); ++level) {
+        const fs::path driver = fs::read_symlink(directory / "driver", error);
+        if (!error && driver.string().find("/serial-base/") == std::string::npos)
+            return driver.filename().string();
+        directory = directory.parent_path();
+    }
+    return "";
+}
+
 }  // namespace
 
 std::string TtyDescription(const std::string& devicePath, const std::string& sysfsRoot) {
@@ -50,9 +65,7 @@ std::string TtyDescription(const std::string& devicePath, const std::string& sys
     const fs::path classDevice = fs::path(sysfsRoot) / device.filename() / "device";
     if (!fs::exists(classDevice, error)) return "";
     if (std::string usb = UsbDescription(classDevice); !usb.empty()) return usb;
-    const fs::path driver = fs::read_symlink(classDevice / "driver", error);
-    if (!error) return driver.filename().string();
-    return "";
+    return DriverName(classDevice);
 }
 
 }  // namespace talvo::platform

@@ -52,6 +52,11 @@ bool PseudoTerminal::Open(std::string& error) {
         Close();
         return false;
     }
+    // Settings stay with the pseudo-terminal while the master is open; the simulator's own slave
+    // descriptor goes, so that a program that finds the device busy is not told the simulator
+    // holds it.
+    ::close(slave_);
+    slave_ = -1;
     const int flags = ::fcntl(master_, F_GETFL);
     if (flags < 0 || ::fcntl(master_, F_SETFL, flags | O_NONBLOCK) != 0) {
         error = Failure("fcntl");
@@ -74,10 +79,16 @@ bool PseudoTerminal::Read(int timeoutMs, std::string& bytes) {
     const int ready = ::poll(&state, 1, timeoutMs);
     if (ready < 0) return errno == EINTR;
     if (ready == 0) return true;
-    if ((state.revents & POLLIN) == 0) return false;
+    if ((state.revents & POLLIN) == 0) {
+        if ((state.revents & POLLHUP) == 0) return false;
+        // No program has the device open: the master reports that at once, so wait here.
+        ::poll(nullptr, 0, timeoutMs);
+        return true;
+    }
     char buffer[1024];
     const ssize_t got = ::read(master_, buffer, sizeof buffer);
-    if (got < 0) return errno == EAGAIN || errno == EINTR;
+    // EIO: the program closed the device as it was read.
+    if (got < 0) return errno == EAGAIN || errno == EINTR || errno == EIO;
     bytes.assign(buffer, static_cast<std::size_t>(got));
     return got > 0;
 }

@@ -1,7 +1,7 @@
 // The simulator's end of a pseudo-terminal. The slave device is what a program opens as its
-// serial port; the simulator keeps a descriptor of the slave open itself, so that reads on the
-// master wait for data instead of failing at once while no program has the device open, and
-// so that its own descriptor exists before a program takes the device exclusively.
+// serial port; the simulator sets it up once and keeps no descriptor of it, so that only the
+// programs that use the device are found holding it. While none has it open, reads on the master
+// wait out their time instead of returning at once.
 #pragma once
 
 #include <string>
@@ -31,7 +31,7 @@ public:
 
 private:
     int master_ = -1;
-    int slave_ = -1;
+    int slave_ = -1;  // open only while the slave is set up
     std::string slavePath_;
 };
 

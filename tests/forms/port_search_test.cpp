@@ -125,6 +125,16 @@ TEST_F(PortSearchTest, PortThatFailsOtherwiseIsMarkedAndTheSearchGoesOn) {
     EXPECT_FALSE(comm.IsOpen(ScopeForm::kSearchSlot));
 }
 
+TEST_F(PortSearchTest, BusyPortIsSkippedAndTheStatusLineSaysWhoHasIt) {
+    platform::CommIO other;  // another program's hold, as far as the search can tell
+    ASSERT_EQ(other.CommOpen(1, "COM10", "baud=9600 parity=N data=8 stop=1"), 0);
+    form.ComSearch_Click();
+    EXPECT_EQ(form.PortsFound(), 0);
+    EXPECT_EQ(form.ScopeStatus.caption.rfind(link_.string() + " (COM10) is in use by ", 0), 0u)
+        << form.ScopeStatus.caption;
+    EXPECT_EQ(UnusablePortsText({"a", "b", "c", "d"}), "a\nb\n2 more ports could not be opened.");
+}
+
 TEST_F(PortSearchTest, RowThatIsNoPortSelectsNothing) {
     form.List2_Click(0);  // the list is empty
     form.List2.items = {"COM65  /dev/ttyS32", "COM0", "COMX", "COM07"};

@@ -63,6 +63,16 @@ TEST_F(TtyDescriptionTest, BuiltInPortNamesItsDriverAndAnUnknownDeviceNothing) {
     EXPECT_EQ(TtyDescription("/dev/ttyS0", root_.string()), "serial8250");
     EXPECT_EQ(TtyDescription("/dev/ttyS7", root_.string()), "");
     EXPECT_EQ(TtyDescription("", root_.string()), "");
+
+    // Newer kernels put their own port layer between the tty and the hardware's driver.
+    const fs::path port = AddTty("ttyS1", "pnp0/00:01/00:01:0/00:01:0.0", "serial");
+    const fs::path layer = base_ / "bus" / "serial-base" / "drivers";
+    fs::create_directories(layer / "port");
+    fs::create_directories(layer / "ctrl");
+    fs::rename(port / "driver", port.parent_path().parent_path() / "driver");
+    fs::create_symlink(layer / "port", port / "driver");
+    fs::create_symlink(layer / "ctrl", port.parent_path() / "driver");
+    EXPECT_EQ(TtyDescription("/dev/ttyS1", root_.string()), "serial");
 }
 
 TEST_F(TtyDescriptionTest, LinkToAPseudoTerminalIsFollowed) {
