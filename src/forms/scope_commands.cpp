@@ -113,6 +113,8 @@ bool ScopeCommands::Goto() {
     }
     if (!outcome.slewRefusal.empty()) {
         window_.SetStatus("Telescope refused the slew: " + VisibleReply(outcome.slewRefusal));
+    } else if (!state_.scriptMode) {
+        window_.SetStatus("GoTo sent to COM " + std::to_string(state_.scope.scopePort));
     }
     if (state_.scope.scopeType == 3) {
         dialogs_.MessageBox(

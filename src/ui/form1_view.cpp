@@ -155,6 +155,7 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
     for (const std::string& row : model_.List1.items) list1_->addItem(ToQString(row));
     list1_->setFixedHeight(list1_->sizeHintForRow(0) * 5 + 6);
     connect(list1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (model_.scopeCommands.Busy()) return;
         model_.List1_Click(list1_->row(item));
         AfterEvent();
     });
@@ -237,6 +238,7 @@ QPushButton* Form1View::AddCommand(const Control& control, std::function<void()>
     button->setFocusPolicy(Qt::NoFocus);  // keys go to the window, which previews them
     button->setMinimumHeight(30);
     connect(button, &QPushButton::clicked, this, [this, action = std::move(action)] {
+        if (model_.scopeCommands.Busy()) return;  // a telescope exchange lets events in; not commands
         action();
         AfterEvent();
     });
@@ -348,6 +350,7 @@ void Form1View::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
+    if (model_.scopeCommands.Busy()) return;
     model_.Form_KeyPress(static_cast<char>(text[0].unicode()));
     AfterEvent();
 }

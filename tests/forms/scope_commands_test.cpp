@@ -68,6 +68,7 @@ TEST_F(ScopeCommandsTest, NoPortAndTheSunStopBeforeAnythingIsSent) {
     dialogs.messageAnswers = {MessageAnswer::Yes};
     form.GotoButton_Click();
     EXPECT_TRUE(sim.WaitReceived(30, 2000));
+    EXPECT_EQ(form.General.caption, "GoTo sent to COM 3");
 }
 
 TEST_F(ScopeCommandsTest, RefusedSlewIsShownInTheStatusLine) {
