@@ -34,9 +34,12 @@ std::string SystemText(int error) { return std::strerror(error); }
 
 std::string Named(const std::string& device, const std::string& path) { return path + " (" + device + ")"; }
 
+// The group whose members may read and write the device; "" when membership would not help (the
+// group has no read and write permission, or it is the administrator's own group).
 std::string GroupOf(const std::string& path) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0) return "";
+    if ((info.st_mode & (S_IRGRP | S_IWGRP)) != (S_IRGRP | S_IWGRP) || info.st_gid == 0) return "";
     if (const group* owner = ::getgrgid(info.st_gid)) return owner->gr_name;
     return std::to_string(info.st_gid);
 }
@@ -62,7 +65,11 @@ std::string OpenFailureText(int error, const std::string& device, const std::str
         case EACCES:
         case EPERM: {
             const std::string group = GroupOf(path);
-            if (group.empty()) return "You may not use " + Named(device, path) + ".";
+            if (group.empty()) {
+                return "You may not use " + Named(device, path) +
+                       ": only its owner may. Ask the administrator to give serial devices to the group "
+                       "dialout.";
+            }
             return "You may not use " + Named(device, path) + ": it belongs to the group " + group +
                    ". Join that group with \"sudo usermod -aG " + group + " $USER\", then log in again.";
         }
