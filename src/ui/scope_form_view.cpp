@@ -88,10 +88,13 @@ ScopeFormView::ScopeFormView(ScopeForm& model, QWidget* parent) : QDialog(parent
     columns->addLayout(right, 2);
     outer->addLayout(columns, 1);
 
-    auto* closing = new QHBoxLayout;
+    // The status line spans the window and wraps: it can hold why two ports could not be had.
     QLabel* status = AddLabel(model_.ScopeStatus);
-    status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    closing->addWidget(status, 1);
+    status->setWordWrap(true);
+    status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
+    outer->addWidget(status);
+    auto* closing = new QHBoxLayout;
+    closing->addStretch(1);
     QPushButton* ok = AddButton(model_.OK, nullptr);
     connect(ok, &QPushButton::clicked, this, [this] {
         model_.OK_Click();
