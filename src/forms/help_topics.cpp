@@ -75,7 +75,7 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "main window, comes in a later version of TALVO; in this version the title does not change the "
      "colours."},
     {"COM port",
-     "A COM port is a serial port through which TALVO will talk to a GoTo telescope or a GPS receiver; a "
+     "A COM port is a serial port through which TALVO talks to a GoTo telescope or a GPS receiver; a "
      "USB-to-serial adapter provides one. Choose the ports in \"x Options\": \"Select COM Port for "
      "Telescope\" and \"Select COM Port for GPS\" try COM1 to COM64 and list those that can be opened, "
      "with their device and, when Linux knows it, what they are; click one to use it. On Linux, COM n is the "
@@ -235,8 +235,8 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "clock and recomputes the times and the object's position; rise, transit and set times are "
      "recomputed every minute. When you set a date or time with \"d Date\" or \"t Time\", TALVO switches "
      "to fictitious time, in which the set moment stands still until you change it. \"Back to Real Time\" "
-     "returns to the clock. GoTo and loading from a GPS or a telescope, which come in a later version, "
-     "will work only in real time."},
+     "returns to the clock. GoTo and loading an object's position from the telescope work only in real "
+     "time; loading the site from a GPS receiver comes in a later version and will too."},
     {"Refraction (atmospheric)",
      "The air bends the light of a celestial object so that it appears higher than it is: by about half a "
      "degree at the horizon, about 5 minutes of arc at 10\xB0 and about 1 minute of arc at 45\xB0. TALVO's "
