@@ -21,6 +21,8 @@ struct CatalogContents {
          stars = false, quasars = false, globulars = false;  // D, G, O, P, N, S, Q, L
 };
 
+inline constexpr double kFirstUseUnset = 1000000.0;  // a first-use date below this is not set
+
 struct SessionState {
     ObserverSite site;
     ClockState clock;
@@ -51,6 +53,17 @@ struct SessionState {
     Colour highlightColor = kRed;  // highlighted buttons and prompts
 
     bool fullCatalogInUse = true;  // the default composite catalog is current
+    bool nightVision = false;      // the screen is in night colours
+    bool doNotLoadTime = false;    // "Load Time From GPS or Scope" is unchecked
+
+    // The home file: the format version it was read with (12 is written) and the Julian date of
+    // the first start (below kFirstUseUnset: not yet set, the first-run path).
+    double homeFileVersion = 12.0;
+    double firstUseDate = 0.0;
+
+    // The observing log: empty until this run's header is written, then two blanks, then the
+    // first name of the object last written.
+    std::string lastLoggedObject;
     bool configDirty = false;      // configuration changed since loaded or saved
     bool riseSetValid = false;     // the rise, transit and set times shown are current
     bool scriptMode = false;       // running unattended: no message boxes, results in exit codes
