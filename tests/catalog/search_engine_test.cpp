@@ -89,11 +89,6 @@ TEST_F(SearchEngineTest, AnExactNameOneIsFoundWhateverItsMagnitude) {
     EXPECT_TRUE(Find("M31 ", "", "", "2"));
     EXPECT_FALSE(Find("M3", "", "", "2"));    // a prefix is not the whole name
     EXPECT_FALSE(Find("M32 ", "", "", "2"));  // the whole name, but not name 1
-
-    UseCatalog({High({"NGC7000ABCDE"}, 8.0)});  // a name filling all twelve columns
-    EXPECT_TRUE(Find("NGC 7000ABCDE", "", "", "2"));
-    EXPECT_TRUE(Find("NGC 7000ABCDE ", "", "", "2"));
-    EXPECT_FALSE(Find("NGC 7000ABCD", "", "", "2"));
 }
 
 // A declination beyond a pole or a right ascension past 24 hours is never offered as a position:

@@ -1,6 +1,5 @@
 // The options window's search for serial ports, over a pseudo-terminal standing in for COM10
 // while every other port names a device that does not exist.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -12,6 +11,7 @@
 #include "forms/main_window_hooks.h"
 #include "forms/scope_form.h"
 #include "session/session_state.h"
+#include "support/pty.h"
 #include "support/scoped_env.h"
 #include "support/scripted_dialogs.h"
 
@@ -26,12 +26,11 @@ constexpr int kPtyPort = 10;
 class PortSearchTest : public ::testing::Test {
 protected:
     PortSearchTest() {
-        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0) {
+        if (!pty_.Path().empty()) {
             // The port is named through a link, as an observer would name a simulator's terminal.
             link_ = fs::temp_directory_path() / ("talvo-port-search-" + std::to_string(::getpid()));
             fs::remove(link_);
-            fs::create_symlink(::ptsname(master_), link_);
+            fs::create_symlink(pty_.Path(), link_);
         }
         const std::string missing = (fs::temp_directory_path() / "talvo-no-such-port").string();
         for (int n = 1; n <= ScopeForm::kHighestPort; ++n) {
@@ -42,12 +41,11 @@ protected:
     }
     ~PortSearchTest() override {
         if (!link_.empty()) fs::remove(link_);
-        if (master_ >= 0) ::close(master_);
     }
 
     std::string Row() const { return "COM10  " + link_.string() + "  pseudo-terminal"; }
 
-    int master_ = -1;
+    testing::Pty pty_;
     fs::path link_;
     std::vector<std::unique_ptr<ScopedEnv>> ports_;
     SessionState state;

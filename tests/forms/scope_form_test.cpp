@@ -7,26 +7,14 @@
 #include <cmath>
 #include <string>
 
+#include "catalog/catalog_fixture.h"
 #include "engine/coordinates.h"
 #include "engine/time_scales.h"
-#include "forms/main_window_hooks.h"
 #include "session/session_state.h"
 #include "support/scripted_dialogs.h"
 
 namespace talvo {
 namespace {
-
-// Counts the main window's refreshes.
-class MainWindow final : public MainWindowHooks {
-public:
-    int redisplays = 0;
-    void ResetChainButtons() override {}
-    void MatchesExhausted(const std::string&, int) override {}
-    void ClearBodySelection() override {}
-    void SetStatus(const std::string&) override {}
-    void SetSearchButtons(const std::string&, bool) override {}
-    void Redisplay() override { ++redisplays; }
-};
 
 const char* kNoPortsForGoto =
     "Error: No available COM ports were found. Cannot Perform Goto\n"
@@ -46,7 +34,7 @@ protected:
     SessionState state;
     testing::ScriptedDialogs dialogs;
     platform::CommIO comm;
-    MainWindow main;
+    testing::RecordingMainWindow main;
     ScopeForm form{state, dialogs, comm, main};
 };
 
