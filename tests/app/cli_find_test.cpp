@@ -6,10 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/cli_app.h"
 #include "catalog/catalog_fixture.h"
-#include "platform/fixed_time_zone.h"
-#include "support/fake_clock.h"
+#include "cli_run.h"
 #include "support/scoped_env.h"
 
 namespace talvo {
@@ -17,10 +15,7 @@ namespace {
 
 using testing::CatalogLine;
 
-struct CliRun {
-    int code;
-    std::string out, err;
-};
+using testing::CliRun;
 
 // The catalog "cat.tlv" and the matches file live in a scratch folder that stands for the
 // program's folder. The site is 40.5 N 74.25 W at 01:30 local time on 2026-12-07, when the
@@ -39,11 +34,7 @@ protected:
     static CliRun Run(std::vector<std::string> args, const std::string& date, const std::string& time) {
         args.insert(args.end(),
                     {"--lat", "40.5", "--lon", "74.25", "--utc-offset", "5", "--date", date, "--time", time});
-        testing::FakeClock clock({2026, 12, 7, 1, 30, 0});
-        platform::FixedTimeZone zone(5.0);
-        std::ostringstream out, err;
-        int code = RunCli(args, clock, zone, out, err);
-        return {code, out.str(), err.str()};
+        return testing::RunCliAt(args, {2026, 12, 7, 1, 30, 0});
     }
 
     void UseCatalog(const std::vector<std::string>& lines) {
@@ -84,15 +75,6 @@ TEST_F(CliFindTest, ExitCodeOneWhenNothingIsFound) {
     EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out,
               "No More Matches for M31  found in Catalog cat.tlv\nBelow  30 Degrees\nBrighter than Mag 4\n");
-}
-
-// Only the entries marked as the best of the sky are offered.
-TEST_F(CliFindTest, BestOfTheSky) {
-    UseCatalog({High({"M31"}), High({"M42       &^"})});
-    CliRun run = Find({"--best-of"});
-    EXPECT_EQ(run.code, 0) << run.err;
-    EXPECT_EQ(run.out.substr(0, 16), " 1. M42         ");
-    EXPECT_EQ(run.out.find("M31"), std::string::npos) << run.out;
 }
 
 TEST_F(CliFindTest, ExitCodeTwoForACatalogThatCannotBeOpenedOrBadOptions) {

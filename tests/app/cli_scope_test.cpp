@@ -6,29 +6,20 @@
 #include <string>
 #include <vector>
 
-#include "app/cli_app.h"
-#include "platform/fixed_time_zone.h"
-#include "support/fake_clock.h"
+#include "cli_run.h"
 #include "support/scoped_env.h"
 #include "support/sim_process.h"
 
 namespace talvo {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out, err;
-};
+using testing::CliRun;
 
 // 40.5 N 74.25 W, 2026-12-06 21:30 EST, when the epoch of date is 2027 and Orion is 28 degrees up.
 CliRun RunAtSite(std::vector<std::string> args) {
     args.insert(args.end(), {"--lat", "40.5", "--lon", "74.25", "--utc-offset", "5", "--date", "2026-12-06",
                              "--time", "21:30:00"});
-    testing::FakeClock clock({2026, 12, 6, 21, 30, 0});
-    platform::FixedTimeZone zone(5.0);
-    std::ostringstream out, err;
-    const int code = RunCli(args, clock, zone, out, err);
-    return {code, out.str(), err.str()};
+    return testing::RunCliAt(args);
 }
 
 class CliScopeTest : public ::testing::Test {
@@ -51,20 +42,17 @@ protected:
 };
 
 TEST_F(CliScopeTest, EachModelSendsItsFamilysBytes) {
-    // 334.5 arc-minutes of time x 45 x 1.011358 = 15223.47 -> 0x3B77; (21600 - 323) x 3 x 1.011358
-    // = 64555.99 -> 0xFC2C.
-    const std::string raHigh = "\x3B", raLow = "\x77", decHigh = "\xFC", decLow = "\x2C";
-    const std::string nul(1, '\0');
+    // The position's bytes for each family are pinned where the commands are made (0x3B77, 0xFC2C).
+    using namespace std::string_literals;
     const struct {
         const char* model;
         const char* protocol;
         std::string bytes;
     } cases[] = {
         {"101", "nexstar", "R3B77,FC2C"},
-        {"201", "nexstar-binary", "?R" + raHigh + raLow + decHigh + decLow},
-        {"301", "gt-binary", "R" + raHigh + raLow + nul + decHigh + decLow + nul},
+        {"201", "nexstar-binary", "?R\x3B\x77\xFC\x2C"s},
+        {"301", "gt-binary", "R\x3B\x77\x00\xFC\x2C\x00"s},
         {"401", "lx200", "#:Sr 05:34.5##:Sd -05*23##:MS#"},
-        {"402", "lx200", "#:Sr 05:34.5##:Sd -05*23##:MS#"},
     };
     for (const auto& c : cases) {
         StartSim({"--protocol", c.protocol});

@@ -10,31 +10,18 @@
 #include <string>
 #include <utility>
 
-#include "app/cli_app.h"
-#include "platform/fixed_time_zone.h"
-#include "support/fake_clock.h"
+#include "cli_run.h"
 
 namespace talvo {
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out, err;
-};
+using testing::CliRun;
 
-// `args` run with the system clock at 2026-12-06 21:30:00, 5 hours west of UTC.
-CliRun Cli(const std::vector<std::string>& args) {
-    testing::FakeClock clock({2026, 12, 6, 21, 30, 0});
-    platform::FixedTimeZone zone(5.0);
-    std::ostringstream out, err;
-    int code = RunCli(args, clock, zone, out, err);
-    return {code, out.str(), err.str()};
-}
-
-// The words of `command`.
+// The words of `command`, run with the computer's clock at 2026-12-06 21:30:00.
 CliRun Cli(const std::string& command) {
     std::istringstream words(command);
-    return Cli(std::vector<std::string>{std::istream_iterator<std::string>(words), {}});
+    return testing::RunCliAt(
+        {std::istream_iterator<std::string>(words), std::istream_iterator<std::string>()});
 }
 
 // 2026-12-06 21:30 EST at 40.5 N 74.25 W, then what is shown: M42, or a body.
@@ -123,7 +110,7 @@ TEST(CliShow, BadArgumentsGiveOneLineThatSaysWhatIsWrongAndExitCode2) {
         cases.emplace_back(std::istream_iterator<std::string>(words), std::istream_iterator<std::string>());
     }
     for (const std::vector<std::string>& args : cases) {
-        CliRun run = Cli(args);
+        CliRun run = testing::RunCliAt(args);
         const std::string line = args.empty() ? "(none)" : args.back();
         EXPECT_EQ(run.code, 2) << line;
         EXPECT_EQ(run.out, "") << line;

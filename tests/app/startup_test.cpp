@@ -67,14 +67,9 @@ TEST(StartSession, StatusLineShowsAHintOrTheMissingCatalog) {
     EXPECT_EQ(status(), "CANNOT OPEN CATALOG FULL.TLV (looked for in " + dir.path() + ")");
 
     dir.Add("FULL.TLV");
-    EXPECT_EQ(status(),
-              "Hint: If you install the 'Skycharts' program (see documentation), you can get an 'instant "
-              "skychart' of any selected object.");
-
+    EXPECT_NE(status().find("If you install the 'Skycharts' program"), std::string::npos);
     testing::ScopedEnv named("TALVO_SKYCHART_DIR", dir.path());
-    EXPECT_EQ(status(),
-              "Hint: You can now invoke many functions quickly, using the keyboard shortcuts displayed on "
-              "keys. This is especially helpful when running TALVO on a Tablet.");
+    EXPECT_NE(status().find("keyboard shortcuts"), std::string::npos);
 }
 
 }  // namespace

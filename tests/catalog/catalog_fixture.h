@@ -110,9 +110,10 @@ public:
     void ClearBodySelection() override {}
     void SetStatus(const std::string& text) override { status = text; }
     void SetSearchButtons(const std::string& caption, bool) override { searchCaption = caption; }
-    void Redisplay() override {}
+    void Redisplay() override { ++redisplays; }
 
     std::string exhausted, status, searchCaption;  // the caption and count of the matches shown
+    int redisplays = 0;
 };
 
 // A session with the search engine over the catalog "cat.tlv" of a scratch folder, which also

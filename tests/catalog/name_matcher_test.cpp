@@ -40,6 +40,7 @@ TEST(MatchName, PrefixesWildcardsMarkersAndWholeNames) {
         // A trailing space demands the whole name; a name filling its window ends at its edge.
         {"NGC 7009", "NGC 70 ", "-"},
         {"NGC7000ABCDE", "NGC7000ABCDE ", "1"},
+        {"NGC7000ABCDE", "NGC 7000ABCDE", "1"},
         {"NGC 7000ABCD", "NGC 7000ABCD ", "1"},
         {"NGC7000ABCDE", "NGC7000ABCD ", "-"},
         {"M31", "M31", "e", {}, 13},              // only name 1 is exact in name 1

@@ -46,7 +46,6 @@ protected:
 TEST_F(Form1ScopeTest, StatusShowsTheTypeAndThePortsSet) {
     form->Form_Load();
     EXPECT_EQ(form->ScopeType.caption, "Scope= 0");
-    EXPECT_EQ(form->ScopeType.toolTip, "Goto scope type, Telescope Serial Port, GPS Serial Port");
     state.scope.scopeType = 4;
     state.scope.scopePort = 3;
     state.scope.gpsPort = 5;

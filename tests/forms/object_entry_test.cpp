@@ -6,27 +6,15 @@
 
 #include "engine/coordinates.h"
 #include "engine/time_scales.h"
-#include "forms/form1.h"
-#include "platform/fixed_time_zone.h"
 #include "session/body_selection.h"
-#include "support/fake_clock.h"
-#include "support/scripted_dialogs.h"
+#include "support/main_window_fixture.h"
 
 namespace talvo {
 namespace {
 
-// 40.5 N 74.25 W, five hours west of UTC, 2026-12-06 21:30 local.
-class ObjectEntryTest : public ::testing::Test {
+class ObjectEntryTest : public testing::MainWindowTest {
 protected:
-    ObjectEntryTest() {
-        SetSite(state.site, 40.5, 74.25);
-        ApplySystemTimeZone(state, zone);
-        form.Form_Load();
-    }
-
-    void Answer(std::initializer_list<const char*> answers) {
-        for (const char* a : answers) dialogs.inputAnswers.emplace_back(std::string(a));
-    }
+    ObjectEntryTest() { form.Form_Load(); }
 
     // Opens the window, chooses option 1, 2 or 3, names the object and presses OK.
     bool Enter(int option, const std::string& name1, const std::string& name2 = "") {
@@ -39,12 +27,6 @@ protected:
         entry.Text2.caption = name2;
         return entry.OK_Click();
     }
-
-    SessionState state;
-    testing::FakeClock clock{{2026, 12, 6, 21, 30, 0}};
-    platform::FixedTimeZone zone{5.0};
-    testing::ScriptedDialogs dialogs;
-    Form1 form{state, clock, zone, dialogs};
 };
 
 TEST_F(ObjectEntryTest, RightAscensionAndDeclinationBecomeTheCurrentObject) {
@@ -67,10 +49,7 @@ TEST_F(ObjectEntryTest, RightAscensionAndDeclinationBecomeTheCurrentObject) {
     EXPECT_EQ(object.decSign, -1);
     ASSERT_EQ(dialogs.prompts.size(), 11u);
     EXPECT_EQ(dialogs.prompts[0].prompt, "Enter Hours of Right Ascension of object (0 to 23 )");
-    EXPECT_EQ(dialogs.prompts[1].prompt, dialogs.prompts[0].prompt);
-    EXPECT_EQ(dialogs.prompts[4].title, "Degrees of Declination");
-    EXPECT_EQ(dialogs.prompts[6].title, "Epoch?");
-    EXPECT_EQ(dialogs.prompts[10].title, "Object's magnitude?");
+    EXPECT_EQ(dialogs.prompts[1].prompt, dialogs.prompts[0].prompt);  // 24 hours asked again
 }
 
 TEST_F(ObjectEntryTest, AnEmptyAnswerAbandonsAndLeavesThePreviousObject) {

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/serial_mode.h"
 #include "support/scoped_env.h"
@@ -14,14 +16,9 @@ namespace {
 using talvo::testing::ScopedEnv;
 
 TEST(ComNames, TableEdgesAndRefusedNames) {
-    ScopedEnv none1("TALVO_COM1", std::nullopt);
-    ScopedEnv none16("TALVO_COM16", std::nullopt);
-    ScopedEnv none17("TALVO_COM17", std::nullopt);
-    ScopedEnv none32("TALVO_COM32", std::nullopt);
-    ScopedEnv none33("TALVO_COM33", std::nullopt);
-    ScopedEnv none64("TALVO_COM64", std::nullopt);
-    ScopedEnv none65("TALVO_COM65", std::nullopt);
-    ScopedEnv none10("TALVO_COM10", std::nullopt);
+    std::vector<std::unique_ptr<ScopedEnv>> unset;
+    for (int n : {1, 10, 16, 17, 32, 33, 64, 65})
+        unset.push_back(std::make_unique<ScopedEnv>("TALVO_COM" + std::to_string(n), std::nullopt));
     EXPECT_EQ(ComDevicePath("COM1"), "/dev/ttyUSB0");
     EXPECT_EQ(ComDevicePath("COM16"), "/dev/ttyUSB15");
     EXPECT_EQ(ComDevicePath("COM17"), "/dev/ttyACM0");

@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,6 +11,7 @@
 #include <string>
 #include <thread>
 
+#include "support/pty.h"
 #include "support/scoped_env.h"
 
 namespace talvo::platform {
@@ -23,43 +23,6 @@ using talvo::testing::ScopedEnv;
 // Generous bound for anything that must not wait for the port time-outs.
 constexpr auto kPromptly = std::chrono::seconds(3);
 constexpr const char* kMode = "baud=9600 parity=N data=8 stop=1";
-
-// A pseudo-terminal whose other end stands in for the telescope, reachable as COM90.
-class Pty {
-public:
-    Pty() {
-        master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (master_ >= 0 && ::grantpt(master_) == 0 && ::unlockpt(master_) == 0) path_ = ::ptsname(master_);
-    }
-    ~Pty() { CloseMaster(); }
-    Pty(const Pty&) = delete;
-    Pty& operator=(const Pty&) = delete;
-
-    const std::string& Path() const { return path_; }
-    void CloseMaster() {
-        if (master_ >= 0) ::close(master_);
-        master_ = -1;
-    }
-    void Write(const std::string& bytes) {
-        ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), ssize_t(bytes.size()));
-    }
-    // What the program sent, up to `count` bytes or until nothing more comes for a while.
-    std::string Read(std::size_t count) {
-        std::string received;
-        char buffer[512];
-        pollfd state{master_, POLLIN, 0};
-        while (received.size() < count && ::poll(&state, 1, 3000) == 1 && (state.revents & POLLIN) != 0) {
-            const ssize_t got = ::read(master_, buffer, std::min(sizeof buffer, count - received.size()));
-            if (got <= 0) break;
-            received.append(buffer, static_cast<std::size_t>(got));
-        }
-        return received;
-    }
-
-private:
-    int master_ = -1;
-    std::string path_;
-};
 
 std::string AllBytes() {
     std::string bytes;
@@ -86,9 +49,10 @@ std::string ProgramName() {
     return name;
 }
 
+// A pseudo-terminal standing in for the telescope, reachable as COM90.
 class SerialPort : public ::testing::Test {
 protected:
-    Pty pty_;
+    talvo::testing::Pty pty_;
     ScopedEnv com90_{"TALVO_COM90", pty_.Path()};
     CommIO io_;
 };

@@ -1,14 +1,14 @@
 // What a serial device is, read from a tty class directory built the way the kernel lays it out.
 #include "platform/tty_description.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+
+#include "support/pty.h"
 
 namespace talvo::platform {
 namespace {
@@ -76,15 +76,12 @@ TEST_F(TtyDescriptionTest, BuiltInPortNamesItsDriverAndAnUnknownDeviceNothing) {
 }
 
 TEST_F(TtyDescriptionTest, LinkToAPseudoTerminalIsFollowed) {
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master, 0);
-    ASSERT_EQ(::grantpt(master), 0);
-    ASSERT_EQ(::unlockpt(master), 0);
+    const talvo::testing::Pty pty;
+    ASSERT_FALSE(pty.Path().empty());
     const fs::path link = base_ / "lx200";
-    fs::create_symlink(::ptsname(master), link);
+    fs::create_symlink(pty.Path(), link);
     EXPECT_EQ(TtyDescription(link.string(), root_.string()), "pseudo-terminal");
-    EXPECT_EQ(TtyDescription(::ptsname(master), root_.string()), "pseudo-terminal");
-    ::close(master);
+    EXPECT_EQ(TtyDescription(pty.Path(), root_.string()), "pseudo-terminal");
 }
 
 }  // namespace

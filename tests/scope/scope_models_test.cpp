@@ -59,9 +59,6 @@ TEST(ScopeModelTable, StoredFamilyFollowsTheModelCode) {
 }
 
 TEST(ScopeSizeAndSky, DefaultLimitIsTheSizeMagnitudeLessOneAndAHalfPerSkyStep) {
-    EXPECT_EQ(std::string(kScopeSizes[1].text), "3.5\" (90mm) or less");
-    EXPECT_EQ(std::string(kScopeSizes[2].text), "4 or 4.5\" (100-114mm)");
-    EXPECT_EQ(std::string(kScopeSizes[10].text), "20\" (500mm) or larger");
     EXPECT_DOUBLE_EQ(DefaultMagnitudeLimit(10, 2), 97.0);  // still no limit
     EXPECT_DOUBLE_EQ(DefaultMagnitudeLimit(1, 1), 7.5);
     EXPECT_DOUBLE_EQ(DefaultMagnitudeLimit(5, 0), 12.5);
@@ -70,102 +67,65 @@ TEST(ScopeSizeAndSky, DefaultLimitIsTheSizeMagnitudeLessOneAndAHalfPerSkyStep) {
     EXPECT_DOUBLE_EQ(DefaultMagnitudeLimit(-1, -1), 100.0);
 }
 
-TEST(ModelRules, GpsQuestionRefinesTheNexStarModels) {
-    for (const auto& [code, yes, no] : {std::tuple{102, 107, 108}, std::tuple{104, 105, 106}}) {
+// The GPS questions refine the NexStar and Meade LX codes (a refined code, read back from the home
+// file, asks nothing again); the handbox flag follows the model chosen.
+TEST(ModelRules, QuestionsRefineTheModelAndSetItsGpsAndHandbox) {
+    const std::string gps = "Does this Scope have a GPS?", builtIn = "Is the GPS Built In?";
+    const struct {
+        int code;
+        std::deque<bool> answers;
+        int refined;
+        bool gps, handbox;
+        std::vector<std::string> asked;
+    } rows[] = {
+        {102, {true}, 107, true, false, {gps}},
+        {102, {false}, 108, false, false, {gps}},
+        {107, {}, 107, true, false, {}},
+        {104, {true}, 105, true, false, {gps}},
+        {104, {false}, 106, false, false, {gps}},
+        {105, {}, 105, true, false, {}},
+        {401, {}, 407, false, false, {gps}},
+        {401, {true, true}, 406, true, true, {gps, builtIn}},
+        {401, {true, false}, 405, true, false, {gps, builtIn}},
+        {402, {}, 402, false, true, {}},
+        {403, {}, 403, false, false, {}},
+    };
+    for (const auto& r : rows) {
         ScopeSettings settings;
-        settings.fixedEpoch = 2000.0;
+        settings.fixedEpoch = -1.0;
         Observer observer;
-        observer.answers = {true};
-        EXPECT_EQ(ApplyModelRules(settings, code, false, observer.Questions()), yes);
-        EXPECT_TRUE(settings.scopeHasGps);
-        EXPECT_EQ(observer.asked, std::vector<std::string>{"Does this Scope have a GPS?"});
-        observer.answers = {false};
-        EXPECT_EQ(ApplyModelRules(settings, code, false, observer.Questions()), no);
-        EXPECT_FALSE(settings.scopeHasGps);
-        // The refined code, read back from the home file, asks nothing again.
-        observer.asked.clear();
-        EXPECT_EQ(ApplyModelRules(settings, yes, false, observer.Questions()), yes);
-        EXPECT_TRUE(settings.scopeHasGps);
-        EXPECT_TRUE(observer.asked.empty());
+        observer.answers = r.answers;
+        EXPECT_EQ(ApplyModelRules(settings, r.code, false, observer.Questions()), r.refined) << r.code;
+        EXPECT_EQ(settings.scopeHasGps, r.gps) << r.refined;
+        EXPECT_EQ(settings.autostarHandbox, r.handbox) << r.refined;
+        EXPECT_EQ(observer.asked, r.asked) << r.refined;
     }
 }
 
-TEST(ModelRules, MeadeLxAsksForTheGpsAndWhetherItIsBuiltIn) {
-    ScopeSettings settings;
-    settings.fixedEpoch = -1.0;
-    Observer observer;
-    EXPECT_EQ(ApplyModelRules(settings, 401, false, observer.Questions()), 407);
-    EXPECT_FALSE(settings.scopeHasGps || settings.autostarHandbox);
-    EXPECT_EQ(observer.asked.size(), 1u);
-
-    observer.answers = {true, true};
-    EXPECT_EQ(ApplyModelRules(settings, 401, false, observer.Questions()), 406);
-    EXPECT_TRUE(settings.scopeHasGps && settings.autostarHandbox);
-    EXPECT_EQ(observer.asked.back(), "Is the GPS Built In?");
-
-    observer.answers = {true, false};
-    EXPECT_EQ(ApplyModelRules(settings, 401, false, observer.Questions()), 405);
-    EXPECT_TRUE(settings.scopeHasGps);
-    EXPECT_FALSE(settings.autostarHandbox);
-}
-
-TEST(ModelRules, HandboxFlagFollowsTheModelChosenLast) {
-    ScopeSettings settings;
-    settings.fixedEpoch = -1.0;
-    Observer observer;
-    EXPECT_EQ(ApplyModelRules(settings, 402, false, observer.Questions()), 402);
-    EXPECT_TRUE(settings.autostarHandbox);
-    EXPECT_EQ(ApplyModelRules(settings, 403, false, observer.Questions()), 403);
-    EXPECT_FALSE(settings.autostarHandbox);
-}
-
-TEST(ModelRules, TelescopeThatDoesNotPrecessGetsJ2000WhenTheOptionWasOff) {
-    ScopeSettings settings;
-    settings.fixedEpoch = -1.0;
-    Observer observer;
-    EXPECT_EQ(ApplyModelRules(settings, 101, true, observer.Questions()), 101);
-    EXPECT_EQ(settings.fixedEpoch, 2000.0);
-    EXPECT_EQ(observer.told, std::vector<std::string>{kSetMessage});
-
-    // An epoch the observer chose stays.
-    settings.fixedEpoch = 1950.0;
-    observer.told.clear();
-    EXPECT_EQ(ApplyModelRules(settings, 501, true, observer.Questions()), 501);
-    EXPECT_EQ(settings.fixedEpoch, 1950.0);
-    EXPECT_TRUE(observer.told.empty());
-
-    // Undecided counts as off, whether or not the list was touched.
-    settings.fixedEpoch = 0.0;
-    EXPECT_EQ(ApplyModelRules(settings, 302, false, observer.Questions()), 302);
-    EXPECT_EQ(settings.fixedEpoch, 2000.0);
-    EXPECT_EQ(observer.told.size(), 1u);
-}
-
-TEST(ModelRules, TelescopeThatPrecessesClearsTheFixedEpoch) {
-    ScopeSettings settings;
-    settings.fixedEpoch = 2000.0;
-    Observer observer;
-    EXPECT_EQ(ApplyModelRules(settings, 404, true, observer.Questions()), 404);
-    EXPECT_EQ(settings.fixedEpoch, -1.0);
-    EXPECT_EQ(observer.told, std::vector<std::string>{kClearedMessage});
-
-    // Undecided is decided without a message: the option was not on.
-    settings.fixedEpoch = 0.0;
-    observer.told.clear();
-    EXPECT_EQ(ApplyModelRules(settings, kNoGotoModel, false, observer.Questions()), kNoGotoModel);
-    EXPECT_EQ(settings.fixedEpoch, -1.0);
-    EXPECT_TRUE(observer.told.empty());
-}
-
-TEST(ModelRules, DecidedEpochStaysWhenTheListWasNotTouched) {
-    Observer observer;
-    for (const auto& [code, epoch] : {std::pair{101, -1.0}, std::pair{406, 2000.0}, std::pair{103, 1950.0}}) {
+// The fixed epoch a chosen model leaves, and what the observer is told: J2000 for a telescope
+// that does not precess when the option was off or undecided, none for one that does; an epoch
+// the observer chose stays, and so does a decided one while the list was not touched.
+TEST(ModelRules, FixedEpochFollowsWhetherTheTelescopePrecesses) {
+    const struct {
+        int code;
+        bool touched;
+        double before, after;
+        const char* told;
+    } rows[] = {
+        {101, true, -1.0, 2000.0, kSetMessage},    {501, true, 1950.0, 1950.0, nullptr},
+        {302, false, 0.0, 2000.0, kSetMessage},    {404, true, 2000.0, -1.0, kClearedMessage},
+        {kNoGotoModel, false, 0.0, -1.0, nullptr}, {101, false, -1.0, -1.0, nullptr},
+        {406, false, 2000.0, 2000.0, nullptr},     {103, false, 1950.0, 1950.0, nullptr},
+    };
+    for (const auto& r : rows) {
         ScopeSettings settings;
-        settings.fixedEpoch = epoch;
-        static_cast<void>(ApplyModelRules(settings, code, false, observer.Questions()));
-        EXPECT_EQ(settings.fixedEpoch, epoch) << code;
+        settings.fixedEpoch = r.before;
+        Observer observer;
+        EXPECT_EQ(ApplyModelRules(settings, r.code, r.touched, observer.Questions()), r.code);
+        EXPECT_EQ(settings.fixedEpoch, r.after) << r.code;
+        EXPECT_EQ(observer.told, r.told ? std::vector<std::string>{r.told} : std::vector<std::string>{})
+            << r.code;
     }
-    EXPECT_TRUE(observer.told.empty());
 }
 
 }  // namespace

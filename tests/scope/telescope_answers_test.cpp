@@ -7,35 +7,27 @@
 namespace talvo {
 namespace {
 
-TEST(NexStarPositionAnswer, HexAnglesOfEitherCaseGivePositionOfTheTelescope) {
-    // 0x34AB = 13483 units: 13483 / 2730.666 = 4.9376 h; 0x12CE = 4814 units: 26.44 degrees.
-    std::optional<GotoPosition> position = ParseNexStarPosition("34AB,12CE#");
-    ASSERT_TRUE(position);
-    EXPECT_EQ(position->raHours, 4);
-    EXPECT_NEAR(position->raMinutes, 56.26, 0.01);
-    EXPECT_EQ(position->decDegrees, 26);
-    EXPECT_NEAR(position->decMinutes, 26.65, 0.01);
-    EXPECT_EQ(position->decSign, 1);
-
-    std::optional<GotoPosition> lower = ParseNexStarPosition("34ab,12ce#");
-    ASSERT_TRUE(lower);
-    EXPECT_EQ(lower->raHours, 4);
-    EXPECT_NEAR(lower->raMinutes, position->raMinutes, 1e-9);
-}
-
-TEST(NexStarPositionAnswer, DeclinationsPast180DegreesAreSouthern) {
-    // 0xF000 is 337.5 degrees: -22.5.
-    std::optional<GotoPosition> position = ParseNexStarPosition("0000,F000#");
-    ASSERT_TRUE(position);
-    EXPECT_EQ(position->decDegrees, -22);
-    EXPECT_NEAR(position->decMinutes, 30.0, 1e-4);
-    EXPECT_EQ(position->decSign, 1);
-    // Half a degree south keeps its sign in the flag: 0xFFA5 = 65445 units, -0.4999 degrees.
-    std::optional<GotoPosition> nearEquator = ParseNexStarPosition("0000,FFA5#");
-    ASSERT_TRUE(nearEquator);
-    EXPECT_EQ(nearEquator->decDegrees, 0);
-    EXPECT_EQ(nearEquator->decSign, -1);
-    EXPECT_NEAR(nearEquator->decMinutes, 30.0, 0.05);
+// Hex angles of either case; declinations past 180 degrees are southern, and half a degree south
+// keeps its sign in the flag.
+TEST(NexStarPositionAnswer, HexAnglesGiveThePositionOfTheTelescope) {
+    const struct {
+        const char* answer;
+        GotoPosition p;
+    } rows[] = {
+        {"34AB,12CE#", {4, 56.26, 26, 26.65, 1}},  // 13483 units: 4.9376 h; 4814 units: 26.44 degrees
+        {"34ab,12ce#", {4, 56.26, 26, 26.65, 1}},
+        {"0000,F000#", {0, 0.0, -22, 30.0, 1}},  // 337.5 degrees
+        {"0000,FFA5#", {0, 0.0, 0, 30.0, -1}},   // 65445 units: -0.4999 degrees
+    };
+    for (const auto& r : rows) {
+        const std::optional<GotoPosition> p = ParseNexStarPosition(r.answer);
+        ASSERT_TRUE(p) << r.answer;
+        EXPECT_EQ(p->raHours, r.p.raHours) << r.answer;
+        EXPECT_NEAR(p->raMinutes, r.p.raMinutes, 0.01) << r.answer;
+        EXPECT_EQ(p->decDegrees, r.p.decDegrees) << r.answer;
+        EXPECT_NEAR(p->decMinutes, r.p.decMinutes, 0.05) << r.answer;
+        EXPECT_EQ(p->decSign, r.p.decSign) << r.answer;
+    }
 }
 
 TEST(NexStarPositionAnswer, AnythingButTenBytesWithHexDigitsAndTheMarkIsRefused) {

@@ -46,13 +46,5 @@ TEST(BinaryGt, SevenByteGotoWithoutReply) {
     EXPECT_EQ(responder.Receive("?E", 1000.0), (Replies{"\x40\x00\x10\x00"s}));
 }
 
-TEST(BinaryGt, PositionBytesFollowTheSlew) {
-    Mount mount({0.0, 0.0}, 1.0);
-    BinaryResponder responder(mount, BinaryModel::kGt);
-    EXPECT_EQ(responder.Receive("R\x00\x00\x00\x08\x00\x00"s, 0.0), (Replies{""}));
-    // Half way at 5.625 s: 0x0400.
-    EXPECT_EQ(responder.Receive("E", 5.625), (Replies{"\x00\x00\x04\x00"s}));
-}
-
 }  // namespace
 }  // namespace talvo::sim

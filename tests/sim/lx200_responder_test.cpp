@@ -86,17 +86,6 @@ TEST_F(Lx200, RepliesRoundWithoutShowingSixtyMinutes) {
               "00#");
 }
 
-TEST_F(Lx200, PositionQueriesFollowTheSlew) {
-    Lx200Responder responder(mount_, {});
-    EXPECT_EQ(Feed(responder, ":Sd +50*00#:MS#", {}, 10.0), "10");
-    EXPECT_EQ(Feed(responder, ":GD#", {}, 15.0),
-              "+70\xDF"
-              "00#");  // 20 degrees on at 4 a second
-    EXPECT_EQ(Feed(responder, ":GD#", {}, 30.0),
-              "+50\xDF"
-              "00#");
-}
-
 TEST_F(Lx200, RefusedSlewStopAckAndUnknownCommands) {
     Lx200Responder refusing(mount_, {false, '\xDF', true});
     EXPECT_EQ(Feed(refusing, ":Sd +10*00#:MS#", {}), "11Object Below Horizon#");

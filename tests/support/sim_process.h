@@ -73,8 +73,6 @@ public:
 
     // Every byte the simulator has received so far, rebuilt from the log's rx lines.
     std::string Received() const { return Bytes("rx"); }
-    // The same for what it sent.
-    std::string Sent() const { return Bytes("tx"); }
 
     // Waits (at most timeoutMs) until the log holds at least `count` received bytes.
     bool WaitReceived(std::size_t count, int timeoutMs) const {

@@ -68,9 +68,7 @@ TEST_F(Form1ViewTest, DrawsTheModelsTextsAndColours) {
           &form.RightAsc, &form.Declination, &form.Altitude, &form.Azimuth}) {
         EXPECT_EQ(Shown(*control), ToQString(control->caption));
     }
-    EXPECT_EQ(Shown(form.Time), QString("21:30:00  EST"));
     EXPECT_TRUE(Shown(form.Declination).contains(QChar(0x00B0)));  // the degree sign survives
-    EXPECT_TRUE(view->LabelFor(form.Altitude)->styleSheet().contains("#ffff00"));
     EXPECT_TRUE(view->styleSheet().contains("#c00000"));
     // A picture of the window when TALVO_SCREENSHOT_DIR names a directory.
     if (const char* dir = std::getenv("TALVO_SCREENSHOT_DIR")) {
@@ -99,7 +97,6 @@ TEST_F(Form1ViewTest, BackToRealTimeButtonShowsOnlyInFictitiousTime) {
     form.RefreshAll();
     view->Redraw();
     EXPECT_TRUE(button->isVisible());
-    EXPECT_EQ(button->text(), QString("Back to Real Time"));
 
     button->click();
     EXPECT_TRUE(state.clock.realTime);
@@ -142,12 +139,6 @@ TEST_F(Form1ViewTest, ChangesAfterTheFirstDrawReachTheWidgets) {
     EXPECT_TRUE(ColoursOf(altitude).contains(Rgb(kWhite)));
     EXPECT_TRUE(ColoursOf(trace).contains(Rgb(kBlack)));
     EXPECT_FALSE(ColoursOf(trace).contains(Rgb(kDarkRed)));
-
-    // The clock moves on: the next tick shows the new time.
-    clock.Advance(61);
-    form.Timer1_Timer();
-    view->Redraw();
-    EXPECT_EQ(Shown(form.Time), QString("21:31:01  EST"));
 }
 
 // Setting a style sheet again, even an equal one, re-polishes the widget and all inside it; a tick

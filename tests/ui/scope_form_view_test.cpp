@@ -38,14 +38,11 @@ protected:
 };
 
 TEST_F(ScopeFormViewTest, DrawsTheListsSelectionsAndLabels) {
-    EXPECT_EQ(view->windowTitle(), "Select or Manage Goto Telescope & Other Options");
     EXPECT_TRUE(view->isModal());
     QListWidget* models = view->ListFor(form.List1);
     ASSERT_EQ(models->count(), 14);
     EXPECT_EQ(models->currentRow(), 10);
-    EXPECT_EQ(models->item(10)->text(), "4 - Meade Autostar and compatibles");
     EXPECT_EQ(view->ListFor(form.ScopeSizeList)->currentRow(), 3);
-    EXPECT_EQ(view->ListFor(form.ScopeSizeList)->item(1)->text(), "3.5\" (90mm) or less");
     EXPECT_EQ(view->LabelFor(form.UseJ2000)->text(), "Use Epoch 2000");
     EXPECT_TRUE(view->ButtonFor(form.Upload)->isEnabled());
     const QString labelSheet = view->LabelFor(form.Label1)->styleSheet();
