@@ -64,9 +64,9 @@ struct SessionState {
     // The observing log: empty until this run's header is written, then two blanks, then the
     // first name of the object last written.
     std::string lastLoggedObject;
-    bool configDirty = false;      // configuration changed since loaded or saved
-    bool riseSetValid = false;     // the rise, transit and set times shown are current
-    bool scriptMode = false;       // running unattended: no message boxes, results in exit codes
+    bool configDirty = false;   // configuration changed since loaded or saved
+    bool riseSetValid = false;  // the rise, transit and set times shown are current
+    bool scriptMode = false;    // running unattended: no message boxes, results in exit codes
 };
 
 // Sets utcOffsetHours and standardOffsetHours from the zone and recomputes the zone letters.
