@@ -63,9 +63,10 @@ public:
         return true;
     }
 
-    // Sends `query` until the telescope answers; the answer (at most `size` bytes as they came),
-    // or nothing with the read's status set.
+    // Sends `query` until the telescope answers; the answer (LastAnswer of what came), or nothing
+    // with the read's status set. What an earlier query left is dropped first.
     std::optional<std::string> Ask(const std::string& query, int size, const ExchangeHooks& hooks) {
+        static_cast<void>(comm_.CommFlush(kScopeSlot));  // a failure shows in the write that follows
         for (;;) {
             hooks.Pause(kPauseBeforeQueryMs);
             if (comm_.CommWrite(kScopeSlot, query) != static_cast<std::int32_t>(query.size())) {
@@ -76,7 +77,7 @@ public:
             hooks.Pause(kPauseForAnswerMs);
             std::string answer;
             // A read that fails closes a vanished device's slot; the next write then says so.
-            if (comm_.CommRead(kScopeSlot, answer, size) > 0) return answer;
+            if (comm_.CommRead(kScopeSlot, answer, size) > 0) return LastAnswer(answer);
             if (!hooks.KeepGoing()) {
                 read_.status = PositionReadStatus::kAbandoned;
                 return std::nullopt;
@@ -88,6 +89,18 @@ private:
     platform::CommIO& comm_;
     PositionRead& read_;
 };
+
+}  // namespace
+
+std::string LastAnswer(const std::string& received) {
+    const std::size_t end = received.rfind('#');
+    if (end == std::string::npos) return received;
+    const std::size_t previous = end == 0 ? std::string::npos : received.rfind('#', end - 1);
+    const std::size_t start = previous == std::string::npos ? 0 : previous + 1;
+    return received.substr(start, end + 1 - start);
+}
+
+namespace {
 
 PositionRead Refused(PositionRead read, PositionReadStatus status, std::string reply) {
     read.status = status;

@@ -70,6 +70,15 @@ TEST(Lx200PositionAnswer, HighPrecisionAndGarbageAreRefused) {
     }
 }
 
+TEST(RepeatedQuery, TheLastCompleteAnswerCounts) {
+    EXPECT_EQ(LastAnswer("00:42.7#00:42.7#"), "00:42.7#");
+    EXPECT_EQ(LastAnswer("2.7#+41*25#"), "+41*25#");  // the end of an earlier answer, then this one
+    EXPECT_EQ(LastAnswer("00:42.7#00:4"), "00:42.7#");
+    EXPECT_EQ(LastAnswer("00:42:44#"), "00:42:44#");  // a wrong answer is shown whole
+    EXPECT_EQ(LastAnswer("\x01#"), "\x01#");
+    EXPECT_EQ(LastAnswer("05:3"), "05:3");
+}
+
 TEST(SlewAnswer, RefusalTextFollowsTheTwoPositionAnswers) {
     EXPECT_EQ(SlewRefusalText("111Object Below Horizon#"), "Object Below Horizon");
     EXPECT_EQ(SlewRefusalText("112Object Below Higher#"), "Object Below Higher");
