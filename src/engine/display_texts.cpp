@@ -146,11 +146,13 @@ std::string Name1Text(const CurrentObject& object, bool longName) {
 
 std::string Name2Text(const CurrentObject& object) {
     if (object.planetIndex == kMoon) return "Phase= " + object.phaseName;
-    if (IsSolarSystemBody(object)) {
-        double au = object.distanceAU;
-        return "Distance= " + (au < 10.0 ? FormatFixed(au, 1, 3) : FormatFixed(au, 2, 2)) + " AU";
-    }
+    if (IsSolarSystemBody(object)) return "Distance= " + DistanceText(object);
     return "Name2 = " + ShownName(object.name2);
+}
+
+std::string DistanceText(const CurrentObject& object) {
+    double au = object.distanceAU;
+    return (au < 10.0 ? FormatFixed(au, 1, 3) : FormatFixed(au, 2, 2)) + " AU";
 }
 
 std::string Name3Text(const CurrentObject& object) {

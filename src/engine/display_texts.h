@@ -61,6 +61,9 @@ std::string Name3Text(const CurrentObject& object);
 std::string Name4Text(const CurrentObject& object);
 std::string Name5Text(const CurrentObject& object);
 
+// A body's distance from the Earth as Name2label shows it after "Distance= ": "4.321 AU".
+std::string DistanceText(const CurrentObject& object);
+
 // "NextRise = 18:02  ", "NextTransit = 23:41    31.6°", "Sets At = 05:20 +".
 std::string RiseTimeText(const CurrentObject& object);
 std::string TransitTimeText(const CurrentObject& object);

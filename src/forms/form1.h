@@ -123,6 +123,10 @@ public:
     void GotoButton_Click() { scopeCommands.GotoButton_Click(); }
     void ObjectButton_Click();
     void Scope_Click();
+    // Observing notes typed into input boxes go to the log, each after the object's line.
+    void ObsLogButton_Click();
+    // Tabulates the object's altitude and azimuth over the coming hours in "traces.txt".
+    void TraceButton_Click();
     void List1_Click(int index);
     // Buttons (and other controls) whose functions this version does not have yet: a message
     // says so, naming the function.

@@ -83,7 +83,7 @@ void Form1::Form_KeyPress(char key) {
             if (PreviousMatch.enabled) PreviousMatch_Click();
             break;
         case 'O':
-            if (ObsLogButton.enabled) NotAvailable_Click(ObsLogButton);
+            if (ObsLogButton.enabled) ObsLogButton_Click();
             break;
         case 'S':
             if (SkyChart.enabled) NotAvailable_Click(SkyChart);
@@ -92,7 +92,7 @@ void Form1::Form_KeyPress(char key) {
             if (GotoButton.enabled) GotoButton_Click();
             break;
         case 'R':
-            NotAvailable_Click(TraceButton);
+            if (TraceButton.enabled) TraceButton_Click();
             break;
         case 'D':
             DateButton_Click();

@@ -16,7 +16,10 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "The altitude is the object's height above the horizon in degrees and minutes of arc: 0\xB0 on the "
      "horizon, 90\xB0 straight overhead, negative below the horizon. TALVO shows the apparent altitude, "
      "where you see the object, with atmospheric refraction included. It is recomputed a little more than "
-     "once a second."},
+     "once a second. To plan a night, \"r Trace Object\" tabulates the object's altitude and azimuth "
+     "over the coming hours: give the number of hours (1-24) and the interval in minutes (1-60), and "
+     "TALVO writes the table to traces.txt in its folder and opens it. The clock returns to where it "
+     "was afterwards."},
     {"A.U.",
      "The astronomical unit (A.U. or AU) is the mean distance between the Earth and the Sun, about 149.6 "
      "million km (93 million miles); light crosses it in about 8 1/3 minutes. TALVO gives the distances of "
@@ -211,10 +214,12 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "NGC7009; blanks and case do not matter. Many NGC objects also have a Messier number or a common "
      "name, and TALVO shows up to five names for each object."},
     {"Observing Log",
-     "\"o Observing Log\" comes in a later version of TALVO. It will keep your observing notes in the "
-     "file TALVOLOG.TXT in TALVO's folder, each note after a line naming the current object with its "
-     "altitude, magnitude, date and time, and the first note of a session after a heading giving the "
-     "date, time and site. An empty line will end the notes."},
+     "\"o Observing Log\" keeps your observing notes in the file TALVOLOG.TXT in TALVO's folder. Type a "
+     "note and press OK; TALVO asks for the next one until you leave the line empty. Each note follows a "
+     "line naming the current object with its altitude, magnitude (or the size, distance and phase of a "
+     "solar-system body), date and time, and the first note of a session follows a heading giving the "
+     "date, time, site and telescope type. Notes are added to the end of the file, never replacing "
+     "earlier ones."},
     {"Planet (scroll)",
      "The solar-system list of the main window holds 0 Sun, 1 Mercury, 2 Venus, 3 Moon, 4 Mars, 5 "
      "Jupiter, 6 Saturn, 7 Uranus, 8 Neptune and 9 Pluto (a dwarf planet). Click a row, or press its "

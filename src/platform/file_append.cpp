@@ -54,13 +54,15 @@ bool AppendLocked(int fd, const std::string& line) {
 
 }  // namespace
 
-bool AppendLine(const std::string& path, const std::string& line) {
+bool AppendLine(const std::string& path, const std::string& line) { return AppendText(path, line); }
+
+bool AppendText(const std::string& path, const std::string& lines) {
     const int fd = ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0644);
     if (fd < 0) return false;
     bool ok = false;
     {
         FileLock lock(fd);
-        ok = lock.Locked() && AppendLocked(fd, line);
+        ok = lock.Locked() && AppendLocked(fd, lines);
     }
     return ::close(fd) == 0 && ok;
 }

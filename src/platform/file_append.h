@@ -1,4 +1,4 @@
-// Appending a line to a text file without ever leaving part of it behind.
+// Appending lines to a text file without ever leaving part of them behind.
 #pragma once
 
 #include <string>
@@ -12,6 +12,11 @@ namespace talvo::platform {
 // lines; the bytes go in one write, and if it fails or falls short the file is cut back to its
 // old length. False when nothing could be appended.
 [[nodiscard]] bool AppendLine(const std::string& path, const std::string& line);
+
+// AppendLine for a block of several lines (each with its own line end), which goes in whole,
+// in one write under the lock: another process appending to the same file adds its lines
+// before or after the block, never among them.
+[[nodiscard]] bool AppendText(const std::string& path, const std::string& lines);
 
 // Makes a write past the file-size limit fail with an error instead of ending the process, so
 // that a failed write is rolled back and reported. Called once at start-up.

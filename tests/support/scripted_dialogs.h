@@ -33,6 +33,7 @@ public:
     std::vector<std::string> openedDocuments;
     std::string clipboard;
     bool openSucceeds = true;
+    int beeps = 0;
 
     MessageAnswer MessageBox(const std::string& text, MessageButtons buttons, const std::string&) override {
         messages.push_back({text, buttons});
@@ -69,7 +70,7 @@ public:
         return openSucceeds;
     }
     void SetClipboardText(const std::string& text) override { clipboard = text; }
-    void Beep() override {}
+    void Beep() override { ++beeps; }
 };
 
 }  // namespace talvo::testing
