@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "scope/scope_models.h"
 #include "session/home_file_format.h"
 #include "session/home_record.h"
 #include "support/main_window_fixture.h"
@@ -76,6 +77,7 @@ TEST_F(FileSelectTest, LoadsTheSelectedFileAndResetsTheSearchLimits) {
     EXPECT_EQ(state.site.latitude, 0.7);
     EXPECT_EQ(state.search.MinimumAltitude, -90.0f);
     EXPECT_EQ(state.search.FaintestMagnitude, static_cast<float>(DefaultMagnitudeLimit(4, 0)));
+    form.openRequest = Form1::Open::None;  // the view has opened the chooser
     form.FileSelectClosed();
     EXPECT_EQ(form.openRequest, Form1::Open::None);
     EXPECT_EQ(dialogs.MessageTexts(), "");
@@ -88,6 +90,7 @@ TEST_F(FileSelectTest, FirstRunFileIsDatedSavedAndOpensTheOptions) {
     ASSERT_TRUE(form.fileSelect.firstRunLoaded);
     const HomeDecodeResult saved = DecodeHomeFile(dir.Read("NEW.HOM"));
     EXPECT_EQ(saved.record.firstUseDate.number, kToday);
+    form.openRequest = Form1::Open::None;
     form.FileSelectClosed();
     EXPECT_EQ(form.openRequest, Form1::Open::ScopeForm);
     EXPECT_EQ(dialogs.MessageTexts(), kFirstRunMessage);

@@ -8,6 +8,7 @@
 
 #include "engine/numeric.h"
 #include "platform/fixed_time_zone.h"
+#include "scope/scope_models.h"
 #include "session/home_record.h"
 #include "support/child_process.h"
 #include "support/scripted_dialogs.h"
@@ -126,7 +127,7 @@ TEST_F(HomeLocationTest, IgnoreInvalidOfZeroTurnsOnAndMarksDirty) {
 
 TEST_F(HomeLocationTest, EarlyVersionLoadsWithDefaultsAndIsDirty) {
     HomeRecord record = Saved();
-    record.version = TaggedValue::Single(8.0f);
+    record.version = TaggedValue::Integer(8);
     record.gpsPort = 9;
     state.scope.scopeHasGps = true;
     const HomeLoad load = Load(record, 54);  // ends after field 11

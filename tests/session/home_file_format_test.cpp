@@ -144,12 +144,12 @@ TEST(HomeFileFormat, EveryTruncationFailsBeforeField12AndKeepsWholeFieldsAfter) 
 
 TEST(HomeFileFormat, EarlyVersionEndsAfterField11) {
     HomeRecord record = RecordFromSession(SessionState{});
-    record.version = TaggedValue::Single(8.5f);
+    record.version = TaggedValue::Integer(8);
     const std::string bytes = EncodeHomeFile(record).substr(0, kEndOfField11);
     const HomeDecodeResult decoded = DecodeHomeFile(bytes);
     ASSERT_EQ(decoded.status, HomeDecodeStatus::Ok);
     EXPECT_EQ(decoded.fieldsRead, 11);
-    EXPECT_EQ(decoded.record.version.number, 8.5);
+    EXPECT_EQ(decoded.record.version.number, 8.0);
 }
 
 TEST(HomeFileFormat, HostileLengthsAndTagsFailWithoutReadingPastTheEnd) {
