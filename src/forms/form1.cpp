@@ -31,6 +31,7 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
       dataEntry(state, dialogs, *this, scopeCommands, searches),
       helpForm(state, dialogs),
       scopeForm(state, dialogs, comm, *this),
+      fileSelect(state, zone, dialogs, [this](const std::string& name) { Location.caption = name; }),
       skyChartFound_(!platform::SkyChartDirectory().empty()) {
     SetUpButtons();
     Label1.caption = "TALVO";
@@ -42,6 +43,7 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
     Declination.toolTip = "The Declination is how far this object is north or south of the equator";
     Altitude.toolTip = "The number of degrees this object is above (or below) the horizon";
     ScopeType.toolTip = "Goto scope type, Telescope Serial Port, GPS Serial Port";
+    Location.caption = state.homeFileName;
     Timer1.interval = kTickMilliseconds;
     comm.SetEventPump([this] { dialogs_.DoEvents(); });
 }

@@ -8,6 +8,7 @@
 #include "forms/control.h"
 #include "forms/data_entry.h"
 #include "forms/dialog_services.h"
+#include "forms/file_select.h"
 #include "forms/help_form.h"
 #include "forms/main_window_hooks.h"
 #include "forms/scope_commands.h"
@@ -82,9 +83,10 @@ public:
     DataEntry dataEntry;
     HelpForm helpForm;
     ScopeForm scopeForm;
+    FileSelect fileSelect;
 
     // What the window asks the view to show next (the view opens it and clears the request).
-    enum class Open { None, CatalogSelect, DataEntry, Help, ScopeForm };
+    enum class Open { None, CatalogSelect, DataEntry, Help, ScopeForm, FileSelect };
     Open openRequest = Open::None;
 
     // The window opens: applies the colours, reads the clock and refreshes every field; also the
@@ -128,6 +130,12 @@ public:
     // Tabulates the object's altitude and azimuth over the coming hours in "traces.txt".
     void TraceButton_Click();
     void List1_Click(int index);
+    // "l Load": the home file chooser; "v Save": the home file under a name the observer confirms.
+    void Command3_Click();
+    void Command2_Click();
+    // The home file chooser closed: the window shows the file loaded, and a first run's file
+    // opens the options window.
+    void FileSelectClosed();
     // Buttons (and other controls) whose functions this version does not have yet: a message
     // says so, naming the function.
     void NotAvailable_Click(const Control& button);

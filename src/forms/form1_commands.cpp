@@ -134,10 +134,10 @@ void Form1::Form_KeyPress(char key) {
             SimpleSearch_Click();
             break;
         case 'L':
-            NotAvailable_Click(Command3);
+            Command3_Click();
             break;
         case 'V':
-            NotAvailable_Click(Command2);
+            Command2_Click();
             break;
         default:
             break;
@@ -201,6 +201,34 @@ void Form1::ObjectButton_Click() {
 void Form1::Scope_Click() {
     scopeForm.Form_Load();
     openRequest = Open::ScopeForm;
+}
+
+void Form1::Command3_Click() {
+    fileSelect.Form_Load();
+    openRequest = Open::FileSelect;
+}
+
+void Form1::FileSelectClosed() {
+    Redisplay();
+    if (!fileSelect.firstRunLoaded) return;
+    fileSelect.firstRunLoaded = false;
+    Scope_Click();
+    dialogs_.MessageBox(kFirstRunMessage, MessageButtons::Ok, "TALVO");
+}
+
+void Form1::Command2_Click() {
+    std::optional<std::string> name =
+        dialogs_.InputBox("Enter new file name or click 'OK' to keep the name unchanged",
+                          "Save Parameters in Home File", state_.homeFileName);
+    if (!name || name->empty()) return;
+    state_.homeFileName = *name;
+    const HomeSave save =
+        SaveHomeFile(state_, [this](const std::string& saved) { Location.caption = saved; });
+    if (save.ok) {
+        state_.configDirty = false;
+    } else {
+        dialogs_.MessageBox(save.message, MessageButtons::Ok, "TALVO");
+    }
 }
 
 void Form1::LatitudeButton_Click() {

@@ -161,15 +161,17 @@ constexpr std::array<HelpTopic, 55> kTopics{{
     {"Latitude",
      "Latitude is your site's angle north (N) or south (S) of the equator, in degrees and minutes. Set it "
      "with \"@ Latitude\": whole degrees from 0 to 89, minutes with decimals if you like, and North or "
-     "South. Taking it from a GPS receiver or a GPS telescope, and keeping it when TALVO closes, are not "
-     "in this version yet, so set it after each start. A minute of latitude is about 1.85 km, so a value "
+     "South. Taking it from a GPS receiver or a GPS telescope is not in this version yet; keep it in a "
+     "home location file with \"v Save\" and load that with \"l Load\" after each start. A minute of "
+     "latitude is about 1.85 km, so a value "
      "read from a map is good enough."},
     {"Load (button)",
-     "\"l Load\" and its Load window come in a later version of TALVO. There you will load a home location "
-     "file, for example one for each site you observe from, which sets the latitude, longitude, colours "
-     "and telescope options, or take the site (and the time) from a GPS receiver or a GPS telescope. This "
-     "version reads no home location file: TALVO starts at latitude 0 and longitude 0, so set your site "
-     "with \"@ Latitude\" and \"# Longitude\"."},
+     "\"l Load\" opens the Load window, which lists the home location files (names ending in .HOM) in "
+     "TALVO's folder. Select one and press \"Load the selected file\": its latitude, longitude, colours "
+     "and telescope options take effect and its name shows in the main window. Keep one file for each site "
+     "you observe from. Taking the site (and the time) from a GPS receiver or a GPS telescope is not in "
+     "this version yet; TALVO does not read a home location file when it starts either, so load yours "
+     "after starting."},
     {"Longitude",
      "Longitude is your site's angle east (E) or west (W) of the meridian of Greenwich, in degrees and "
      "minutes. TALVO, like many telescope controllers, counts west longitudes as positive, so sites in "
@@ -248,10 +250,10 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "altitudes include this, so they show where you see the object. Rise and set times allow for it too, "
      "and for the Sun and the Moon also for their size, so that they refer to the upper edge."},
     {"Save (button)",
-     "\"v Save\" comes in a later version of TALVO: it will save your latitude, longitude, colours and "
-     "telescope options in a home location file under a name you choose, one file for each observing "
-     "site. This version writes no home location file, so nothing you set is kept when TALVO closes, and "
-     "closing it asks no question."},
+     "\"v Save\" saves your latitude, longitude, colours and telescope options in a home location file in "
+     "TALVO's folder. TALVO offers the name of the file in use; type another name to keep a file for each "
+     "observing site (\".HOM\" is put on the name). When the file cannot be written, the one already "
+     "there stays as it was and TALVO says why."},
     {"Save Matches (button)",
      "\"m Save Matches\" runs the current search through the rest of the catalog, writes every match to "
      "the file MATCHES.TXT in TALVO's folder and makes the last match the current object. TALVO then says "

@@ -95,7 +95,7 @@ void Form1::TraceButton_Click() {
     }
 
     const std::string path = state_.appDir + kTraceFile;
-    const platform::FileStatus written = platform::WriteFileAtomically(path, table);
+    const platform::FileWriteStatus written = platform::WriteFileAtomically(path, table);
     if (!written.ok) SetStatus(std::string(kTraceFile) + ": " + written.reason);
     if (!written.ok || !dialogs_.OpenDocument(path)) {
         dialogs_.MessageBox("Cannot Open File TRACES.TXT", MessageButtons::Ok, "TALVO");

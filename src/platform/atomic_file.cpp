@@ -12,57 +12,57 @@ namespace talvo::platform {
 
 namespace {
 
-FileStatus Failed(int error) { return {false, std::strerror(error)}; }
+FileWriteStatus Failure(int errorNumber) { return {false, std::strerror(errorNumber)}; }
 
-std::string DirectoryOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) {
-            if (written == 0) errno = EIO;
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) continue;
             return false;
         }
-        done += static_cast<std::size_t>(written);
+        if (written == 0) {
+            errno = EIO;
+            return false;
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return true;
 }
 
 }  // namespace
 
-FileStatus WriteFileAtomically(const std::string& path, const std::string& bytes) {
-    std::string pattern = path + ".XXXXXX";
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) return Failed(errno);
-    const std::string temporary = name.data();
-    // mkostemp creates the file for its owner only; the replacement is an ordinary file.
-    bool ok = ::fchmod(fd, 0644) == 0 && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    int error = ok ? 0 : errno;
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        error = errno;
+FileWriteStatus WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::string directory = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    if (name.empty()) return Failure(EISDIR);
+
+    // A hidden name beside the target, made unique by mkstemp; it never matches the target's
+    // own pattern, so file lists do not show a temporary file a crash left behind.
+    std::string pattern = (slash == std::string::npos ? std::string() : directory) + "." + name + ".XXXXXX";
+    std::vector<char> temporary(pattern.begin(), pattern.end());
+    temporary.push_back('\0');
+    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    if (fd < 0) return Failure(errno);
+
+    struct stat old {};
+    const mode_t mode = ::stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
+    int error = 0;
+    if (::fchmod(fd, mode) != 0 || !WriteAll(fd, bytes) || ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error == 0 && ::rename(temporary.data(), path.c_str()) != 0) error = errno;
+    if (error != 0) {
+        ::unlink(temporary.data());
+        return Failure(error);
     }
-    if (ok && ::rename(temporary.c_str(), path.c_str()) != 0) {
-        ok = false;
-        error = errno;
-    }
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return Failed(error);
-    }
-    const int directory = ::open(DirectoryOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (directory >= 0) {
-        static_cast<void>(::fsync(directory));  // the rename is done; a directory that cannot sync keeps it
-        ::close(directory);
-    }
+
+    // The rename is durable once the directory that records it is.
+    const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) return Failure(errno);
+    if (::fsync(dirFd) != 0) error = errno;
+    ::close(dirFd);
+    if (error != 0) return Failure(error);
     return {true, {}};
 }
 

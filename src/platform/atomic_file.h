@@ -1,19 +1,20 @@
-// Replacing a whole file so that readers see either the old contents or the new, never a part.
+// Replacing a file whole: readers see the old bytes or the new ones, never a mixture.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace talvo::platform {
 
-// The outcome of a file operation: ok, or the system's reason it failed ("Permission denied").
-struct FileStatus {
+struct FileWriteStatus {
     bool ok = false;
-    std::string reason;  // empty when ok
+    std::string reason;  // the system's words for the failure ("No space left on device"); empty when ok
 };
 
-// Writes `bytes` to a temporary file beside `path`, flushes it to the disk and renames it over
-// `path`; the directory is flushed too, so the new name survives a crash. On failure the
-// temporary file is removed and whatever was at `path` is left as it was.
-[[nodiscard]] FileStatus WriteFileAtomically(const std::string& path, const std::string& bytes);
+// Writes `bytes` to a temporary file of unique name in the target's directory, flushes it to the
+// disk, renames it over `path` and flushes the directory, so that the new file survives a crash
+// once this returns. On any failure the temporary file is removed and the old file, if any, is
+// left whole. A new file takes the mode of the one it replaces, or 0644.
+[[nodiscard]] FileWriteStatus WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 }  // namespace talvo::platform

@@ -51,6 +51,9 @@ struct SessionState {
     Colour backColor = kDarkRed;   // main window background
     Colour textColor = kYellow;    // main window text
     Colour highlightColor = kRed;  // highlighted buttons and prompts
+    // The day colours, kept while night vision recolours the screen and restored after it.
+    Colour dayBackColor = kDarkRed;
+    Colour dayTextColor = kYellow;
 
     bool fullCatalogInUse = true;  // the default composite catalog is current
     bool nightVision = false;      // the screen is in night colours

@@ -16,6 +16,7 @@
 #include "ui/catalog_select_view.h"
 #include "ui/control_binding.h"
 #include "ui/data_entry_view.h"
+#include "ui/file_select_view.h"
 #include "ui/help_form_view.h"
 #include "ui/scope_form_view.h"
 #include "ui/searching_view.h"
@@ -182,8 +183,8 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
         AddButton(model_.ObsLogButton, &Form1::ObsLogButton_Click),
         AddUnavailable(model_.GetComet),
         AddButton(model_.Scope, &Form1::Scope_Click),
-        AddUnavailable(model_.Command3),
-        AddUnavailable(model_.Command2),
+        AddButton(model_.Command3, &Form1::Command3_Click),
+        AddButton(model_.Command2, &Form1::Command2_Click),
         AddButton(model_.Help, &Form1::Help_Click),
         AddButton(model_.AddObject, &Form1::AddObject_Click),
     };
@@ -337,6 +338,13 @@ void Form1View::AfterEvent() {
             view.exec();
             model_.Redisplay();
             break;
+        }
+        case Form1::Open::FileSelect: {
+            FileSelectView view(model_.fileSelect, this);
+            view.exec();
+            model_.FileSelectClosed();
+            AfterEvent();  // a first run's file opens the options window
+            return;
         }
         case Form1::Open::None:
             break;

@@ -1,0 +1,92 @@
+#include "forms/file_select.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+#include <utility>
+
+#include "session/search_request.h"
+
+namespace talvo {
+
+namespace {
+
+bool IsHomeFileName(const std::string& name) {
+    if (name.size() <= 4 || name[0] == '.') return false;
+    std::string extension = name.substr(name.size() - 4);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return extension == ".HOM";
+}
+
+}  // namespace
+
+FileSelect::FileSelect(SessionState& state, const platform::TimeZone& zone, DialogServices& dialogs,
+                       ShowLocation showLocation)
+    : state_(state), zone_(zone), dialogs_(dialogs), showLocation_(std::move(showLocation)) {
+    File1.toolTip = "Select a location file";
+    Command1.caption = "Load the selected file";
+    Command1.toolTip = "Load the location and options of the selected file";
+    Command2.caption = "Cancel";
+}
+
+void FileSelect::Form_Load() {
+    backColor = state_.backColor;
+    foreColor = state_.textColor;
+    for (Control* control : {static_cast<Control*>(&File1), &Command1, &Command2}) {
+        control->backColor = backColor;
+        control->foreColor = foreColor;
+    }
+    firstRunLoaded = false;
+    ListFiles();
+    visible = true;
+}
+
+void FileSelect::ListFiles() {
+    File1.items.clear();
+    File1.listIndex = -1;
+    std::error_code error;
+    const std::string directory = state_.appDir.empty() ? "." : state_.appDir;
+    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code kindError;
+        std::string name = it->path().filename().string();
+        if (!it->is_directory(kindError) && IsHomeFileName(name)) File1.items.push_back(std::move(name));
+    }
+    std::sort(File1.items.begin(), File1.items.end());
+}
+
+void FileSelect::File1_Click(int index) {
+    if (index < 0 || index >= static_cast<int>(File1.items.size())) return;
+    File1.listIndex = index;
+}
+
+void FileSelect::Command1_Click() {
+    if (File1.listIndex < 0 || File1.listIndex >= static_cast<int>(File1.items.size())) {
+        dialogs_.MessageBox("No File Selected!", MessageButtons::Ok, "TALVO");
+        return;
+    }
+    const std::string previousName = state_.homeFileName;
+    state_.homeFileName = File1.items[static_cast<std::size_t>(File1.listIndex)];
+    const HomeLoad load = LoadHomeFile(state_, zone_, dialogs_, showLocation_);
+    if (!load.Loaded()) {
+        // The session still holds the previous file's values, and saving goes back to its name.
+        state_.homeFileName = previousName;
+        dialogs_.MessageBox(load.message, MessageButtons::Ok, "TALVO");
+        return;
+    }
+    if (load.FirstRun()) {
+        firstRunLoaded = true;
+        state_.firstUseDate = state_.clock.julianDate;
+        const HomeSave save = SaveHomeFile(state_, showLocation_);
+        if (!save.ok) dialogs_.MessageBox(save.message, MessageButtons::Ok, "TALVO");
+    }
+    SearchState& search = state_.search;
+    search.MinimumAltitude = static_cast<float>(kNoMinimumAltitude);
+    search.MaximumAltitude = static_cast<float>(kNoMaximumAltitude);
+    search.FaintestMagnitude = static_cast<float>(DefaultFaintestMagnitude(state_));
+    visible = false;
+}
+
+}  // namespace talvo

@@ -1,0 +1,53 @@
+// The home file chooser (`FileSelect`): the home location files of the program directory, and
+// loading one of them. The GPS and telescope controls of this window, which load the site from
+// a receiver or a telescope, join it beside the file list.
+#pragma once
+
+#include <string>
+
+#include "forms/control.h"
+#include "forms/dialog_services.h"
+#include "forms/home_location.h"
+#include "platform/time_zone.h"
+#include "session/session_state.h"
+
+namespace talvo {
+
+class FileSelect {
+public:
+    FileSelect(SessionState& state, const platform::TimeZone& zone, DialogServices& dialogs,
+               ShowLocation showLocation);
+
+    std::string caption = "Load Location and Options";
+    bool visible = false;
+    Colour backColor = kDarkRed;
+    Colour foreColor = kYellow;
+
+    ListControl File1;                   // the home files of the program directory, sorted
+    std::string File1Pattern = "*.HOM";  // compared without regard to case
+    Control Command1;                    // "Load the selected file"
+    Control Command2;                    // "Cancel"
+
+    // Set when the file just loaded was a first run's: the main window then opens the options
+    // window with kFirstRunMessage.
+    bool firstRunLoaded = false;
+
+    // Opens the window in the main window's colours on the program directory's home files.
+    void Form_Load();
+    void File1_Click(int index);
+    // Loads the selected file; a first run's file gets today's date as its first use and is
+    // saved at once. The search limits go back to their defaults and the window closes. A file
+    // that cannot be loaded leaves the session as it was and the window open.
+    void Command1_Click();
+    void Command2_Click() { visible = false; }
+
+private:
+    void ListFiles();
+
+    SessionState& state_;
+    const platform::TimeZone& zone_;
+    DialogServices& dialogs_;
+    ShowLocation showLocation_;
+};
+
+}  // namespace talvo
