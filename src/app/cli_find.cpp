@@ -10,7 +10,7 @@
 #include "catalog/matches_format.h"
 #include "catalog/search_engine.h"
 #include "engine/text_format.h"
-#include "platform/program_dir.h"
+#include "platform/data_dirs.h"
 
 namespace talvo {
 
@@ -52,12 +52,12 @@ int RunFind(const FindOptions& options, const CliIo& io) {
         return RefuseArguments(io.err, "find", "give the name to search for, or --best-of");
     }
     SessionState state;
-    state.appDir = platform::ProgramDirectory();
     state.scriptMode = true;
     CliZone zone(options.session, io.systemZone);
-    PrepareCliSession(state, options.session, io.clock, zone.Get());
+    const std::string problem = PrepareCliSession(state, options.session, io.clock, zone.Get(), io.err);
+    if (!problem.empty()) return RefuseArguments(io.err, "find", problem);
 
-    state.catalogFolder = state.appDir;
+    state.catalogFolder = platform::ReadableFolder(state.appDir, state.dataDir, state.catalogFileName);
     if (!options.catalogPath.empty()) {
         std::filesystem::path path(options.catalogPath);
         state.catalogFileName = path.filename().string();

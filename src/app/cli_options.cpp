@@ -15,14 +15,21 @@ CliRead<double> ReadRightAscension(const std::string& text) {
 
 void AddSessionOptions(CLI::App& command, CliSessionOptions& options) {
     const std::string group = "Site and moment";
+    command
+        .add_option("--home", options.homeFile,
+                    "the home location file of the site and the telescope settings\n"
+                    "(default: TALVO.HOM as the window finds it); the options below\n"
+                    "win over it")
+        ->type_name("FILE")
+        ->group(group);
     AddReadOption(command, "--lat", options.latitudeDegrees,
                   DecimalIn(-90, 90, "latitude must be between -90 and 90 degrees"),
-                  "latitude, north positive (default 0)")
+                  "latitude, north positive (default: the home file's, or 0)")
         ->type_name("DEG")
         ->group(group);
     AddReadOption(command, "--lon", options.longitudeDegrees,
                   DecimalIn(-180, 180, "longitude must be between -180 and 180 degrees (west positive)"),
-                  "longitude, WEST positive (default 0)")
+                  "longitude, WEST positive (default: the home file's, or 0)")
         ->type_name("DEG")
         ->group(group);
     AddReadOption(command, "--utc-offset", options.utcOffsetHours,

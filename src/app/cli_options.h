@@ -18,6 +18,9 @@ struct CliSessionOptions {
     std::optional<CliDate> date;             // local
     std::optional<CliTime> time;             // local
     std::optional<double> fixedEpoch;        // the telescope's fixed epoch
+    // The home location file the site and telescope settings come from; empty: TALVO.HOM as
+    // the window finds it, skipped silently when it cannot be read.
+    std::string homeFile;
 };
 
 // A check of the text typed by `read` (text -> CliRead); what it finds wrong becomes the line
@@ -43,7 +46,7 @@ CLI::Option* AddReadOption(CLI::App& command, const std::string& name, std::opti
     return command.add_option_function<std::string>(name, keep, description)->check(ReadBy(read));
 }
 
-// --lat, --lon, --utc-offset, --date, --time and --fixed-epoch.
+// --home, --lat, --lon, --utc-offset, --date, --time and --fixed-epoch.
 void AddSessionOptions(CLI::App& command, CliSessionOptions& options);
 
 // An object given on the command line: a position and its epoch, or a body of the solar-system

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 #include "app/cli_commands.h"
 #include "app/cli_fields.h"
@@ -19,7 +20,7 @@
 #include "forms/form1.h"
 #include "forms/scope_commands.h"
 #include "platform/com_names.h"
-#include "platform/program_dir.h"
+#include "platform/data_dirs.h"
 #include "platform/tty_description.h"
 #include "scope/goto_exchange.h"
 #include "scope/position_reads.h"
@@ -31,9 +32,10 @@ namespace {
 
 constexpr int kHighestPort = 64;
 
+// The telescope of the command line; what is not given comes from the home file.
 struct ScopeLinkOptions {
-    int model = kNoGotoModel;
-    int port = 0;
+    std::optional<int> model;
+    std::optional<int> port;
 };
 
 void AddScopeLinkOptions(CLI::App& command, ScopeLinkOptions& options) {
@@ -41,30 +43,36 @@ void AddScopeLinkOptions(CLI::App& command, ScopeLinkOptions& options) {
         .add_option("--scope-model", options.model,
                     "the telescope's model code as the options window stores it:\n"
                     "101-109 NexStar, 201 and 301 first NexStar, 302 StarGuide,\n"
-                    "401-407 LX200 family, 501 through the sky chart")
+                    "401-407 LX200 family, 501 through the sky chart\n(default: the home file's)")
         ->type_name("CODE")
-        ->required()
         ->check([](const std::string& text) -> std::string {
             CLI::Validator number = CLI::Range(100, kNoGotoModel);
             if (!number(text).empty()) return "not a telescope model code";
             return ScopeModelIndex(std::stoi(text)) < 0 ? "not a telescope model code" : "";
         });
-    command.add_option("--port", options.port, "the telescope's port: COM1 to COM64, given as 1 to 64")
+    command
+        .add_option("--port", options.port,
+                    "the telescope's port: COM1 to COM64, given as 1 to 64\n(default: the home file's)")
         ->type_name("N")
-        ->required()
         ->check(CLI::Range(1, kHighestPort));
 }
 
-// The telescope settings as the options window leaves them for this model and port. Without a
-// fixed epoch on the command line the model decides it, as on choosing the model in the window;
-// the models that ask whether a GPS receiver is fitted are taken without one.
-void ApplyScopeLink(SessionState& state, const ScopeLinkOptions& options, bool fixedEpochGiven) {
+// The telescope settings as the options window leaves them for the model and port given, over
+// those of the home file. A model given without a fixed epoch on the command line decides the
+// epoch, as on choosing the model in the window; the models that ask whether a GPS receiver is
+// fitted are taken without one. Says what is missing when neither names a telescope or a port.
+std::string ApplyScopeLink(SessionState& state, const ScopeLinkOptions& options, bool fixedEpochGiven) {
     ScopeSettings& scope = state.scope;
-    if (!fixedEpochGiven) scope.fixedEpoch = 0.0;
-    const ModelQuestions noQuestions{[](const std::string&) { return false; }, [](const std::string&) {}};
-    scope.scopeModel = ApplyModelRules(scope, options.model, false, noQuestions);
-    scope.scopeType = StoredScopeType(scope.scopeModel, 0);
-    scope.scopePort = options.port;
+    if (options.model) {
+        if (!fixedEpochGiven) scope.fixedEpoch = 0.0;
+        const ModelQuestions noQuestions{[](const std::string&) { return false; }, [](const std::string&) {}};
+        scope.scopeModel = ApplyModelRules(scope, *options.model, false, noQuestions);
+        scope.scopeType = StoredScopeType(scope.scopeModel, 0);
+    }
+    if (options.port) scope.scopePort = *options.port;
+    if (scope.scopeModel == kNoGotoModel) return "give --scope-model: the home file names no GoTo telescope";
+    if (scope.scopePort == 0) return "give --port: the home file names no telescope port";
+    return {};
 }
 
 std::string DevicePathOf(int port) { return platform::ComDevicePath(ComPortName(port)).value_or("?"); }
@@ -100,8 +108,7 @@ struct GotoOptions {
 
 // The first match of `name` in the catalog becomes the current object; the problem otherwise.
 std::string SelectByName(SessionState& state, const GotoOptions& options) {
-    state.appDir = platform::ProgramDirectory();
-    state.catalogFolder = state.appDir;
+    state.catalogFolder = platform::ReadableFolder(state.appDir, state.dataDir, state.catalogFileName);
     if (!options.catalogPath.empty()) {
         std::filesystem::path path(options.catalogPath);
         state.catalogFileName = path.filename().string();
@@ -129,8 +136,10 @@ int RunGotoCommand(const GotoOptions& options, const CliIo& io) {
     SessionState state;
     state.scriptMode = true;
     CliZone zone(options.session, io.systemZone);
-    PrepareCliSession(state, options.session, io.clock, zone.Get());
-    ApplyScopeLink(state, options.link, options.session.fixedEpoch.has_value());
+    std::string problem = PrepareCliSession(state, options.session, io.clock, zone.Get(), io.err);
+    if (problem.empty())
+        problem = ApplyScopeLink(state, options.link, options.session.fixedEpoch.has_value());
+    if (!problem.empty()) return RefuseArguments(io.err, command, problem);
     if (!options.name.empty()) {
         const std::string problem = SelectByName(state, options);
         if (!problem.empty()) return RefuseArguments(io.err, command, problem);
@@ -230,8 +239,10 @@ int RunScopePosition(const PositionOptions& options, const CliIo& io) {
     SessionState state;
     state.scriptMode = true;
     CliZone zone(options.session, io.systemZone);
-    PrepareCliSession(state, options.session, io.clock, zone.Get());
-    ApplyScopeLink(state, options.link, options.session.fixedEpoch.has_value());
+    std::string problem = PrepareCliSession(state, options.session, io.clock, zone.Get(), io.err);
+    if (problem.empty())
+        problem = ApplyScopeLink(state, options.link, options.session.fixedEpoch.has_value());
+    if (!problem.empty()) return RefuseArguments(io.err, command, problem);
     const int type = state.scope.scopeType;
     if (type != 1 && type != 4) {
         return RefuseArguments(io.err, command,

@@ -23,7 +23,8 @@ struct ShowOptions {
 int RunShow(const ShowOptions& options, const CliIo& io) {
     SessionState state;
     CliZone zone(options.session, io.systemZone);
-    PrepareCliSession(state, options.session, io.clock, zone.Get());
+    const std::string problem = PrepareCliSession(state, options.session, io.clock, zone.Get(), io.err);
+    if (!problem.empty()) return RefuseArguments(io.err, "show", problem);
     ConsoleDialogs dialogs(io.err);
     Form1 form(state, io.clock, zone.Get(), dialogs);
     SelectPositionOrBody(state, options.object);

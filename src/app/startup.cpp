@@ -2,6 +2,7 @@
 
 #include "catalog/catalog_reader.h"
 #include "engine/constellations.h"
+#include "platform/data_dirs.h"
 #include "platform/file_append.h"
 #include "platform/program_dir.h"
 #include "platform/sky_chart.h"
@@ -14,7 +15,8 @@ namespace {
 std::string DefaultCatalogProblem(const SessionState& state) {
     CatalogReader reader;
     if (reader.Open(CatalogPath(state.catalogFolder, state.catalogFileName))) return {};
-    const std::string where = state.catalogFolder.empty() ? "the working directory" : state.catalogFolder;
+    std::string where = state.catalogFolder.empty() ? "the working directory" : state.catalogFolder;
+    if (!state.dataDir.empty() && state.dataDir != state.catalogFolder) where += " and " + state.dataDir;
     return "CANNOT OPEN CATALOG " + state.catalogFileName + " (looked for in " + where + ")";
 }
 
@@ -32,12 +34,15 @@ std::string StartupHint() {
 SessionStart StartSession(SessionState& state, const platform::TimeZone& zone) {
     SessionStart start;
     platform::IgnoreFileSizeSignal();
-    state.appDir = platform::ProgramDirectory();
+    const platform::DataDirs dirs = platform::ProgramDataDirs();
+    state.appDir = dirs.appDir;
+    state.dataDir = dirs.dataDir;
     start.programDirFound = !state.appDir.empty();
     state.transientDir = state.appDir + "TransientCats/";
     // The transient folder usually exists already; without it only transient catalogs are missing.
     if (start.programDirFound) static_cast<void>(platform::EnsureDirectory(state.transientDir));
-    state.catalogFolder = state.appDir;  // the default catalog lives beside the program
+    // The default catalog is the observer's copy when there is one, else the shipped one.
+    state.catalogFolder = platform::ReadableFolder(state.appDir, state.dataDir, state.catalogFileName);
 
     BuildConstellationTable();
 

@@ -9,7 +9,7 @@
 namespace talvo {
 
 struct SessionStart {
-    // False when the program directory cannot be found; files are then looked for in the
+    // False when the program's folder cannot be found; files are then looked for in the
     // working directory.
     bool programDirFound = false;
     // What the main window's status line shows first: why the default catalog cannot be read,
@@ -18,7 +18,7 @@ struct SessionStart {
 };
 
 // Fills the session's start-up state in order: the defaults (the SessionState constructor),
-// the program and transient directories, the time zone and the date order, then looks for the
+// the writable, data and transient directories, the time zone and the date order, then looks for the
 // default catalog and the sky-chart program. The main window's load handler then reads the
 // clock and does the first refresh.
 [[nodiscard]] SessionStart StartSession(SessionState& state, const platform::TimeZone& zone);

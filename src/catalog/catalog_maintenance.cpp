@@ -1,13 +1,17 @@
 #include "catalog/catalog_maintenance.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "catalog/catalog_file.h"
 #include "engine/text_format.h"
 
 namespace talvo {
 
 bool IsDefaultCatalog(const SessionState& state) {
+    const std::string folder = WithSlash(state.catalogFolder);
     return UpperCase(state.catalogFileName) == kDefaultCatalog &&
-           WithSlash(state.catalogFolder) == state.appDir;
+           (folder == state.appDir || (!state.dataDir.empty() && folder == state.dataDir));
 }
 
 bool SelectCatalog(SessionState& state, SearchEngine& engine, const std::string& fileName,
@@ -25,6 +29,20 @@ bool SelectCatalog(SessionState& state, SearchEngine& engine, const std::string&
     if (!ReadCatalogFlag(state, fileName, folder)) return false;
     state.fullCatalogInUse = state.contents.full;
     return true;
+}
+
+platform::FileWriteStatus UseWritableCatalog(SessionState& state) {
+    const std::string folder = WithSlash(state.catalogFolder);
+    if (state.dataDir.empty() || state.dataDir == state.appDir || folder != state.dataDir) return {true, {}};
+    const std::string target = state.appDir + state.catalogFileName;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(target, error)) {
+        platform::FileWriteStatus copied =
+            platform::CopyFileAtomically(folder + state.catalogFileName, target);
+        if (!copied.ok) return copied;
+    }
+    state.catalogFolder = state.appDir;
+    return {true, {}};
 }
 
 std::string NewCatalogFileName(const std::string& typed) {

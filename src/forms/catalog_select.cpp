@@ -9,6 +9,7 @@
 #include "catalog/catalog_maintenance.h"
 #include "catalog/catalog_reader.h"
 #include "engine/text_format.h"
+#include "platform/data_dirs.h"
 #include "platform/drives.h"
 
 namespace talvo {
@@ -30,7 +31,10 @@ void CatalogSelect::Form_Load() {
     const bool isDefault = IsDefaultCatalog(state_);
     DefaultCat.enabled = !isDefault;
     DefaultCat.toolTip = isDefault ? " " : "Click to return to default catalog 'full.tlv'";
-    std::string start = state_.catalogFolder.empty() ? state_.appDir : state_.catalogFolder;
+    // The shipped catalogs are listed with the observer's, in the writable folder.
+    std::string start = state_.catalogFolder;
+    if (start.empty() || (!state_.dataDir.empty() && WithSlash(start) == state_.dataDir))
+        start = state_.appDir;
     Dir1Path = WithSlash(start.empty() ? "/" : start);
     ListFolder();
     visible = true;
@@ -77,17 +81,26 @@ void CatalogSelect::ListFolder() {
     }
     std::sort(Dir1Items.begin(), Dir1Items.end());
     std::sort(File1Items.begin(), File1Items.end());
+    if (!state_.appDir.empty() && Dir1Path == state_.appDir) {
+        File1Items =
+            platform::ListBothFolders(state_.appDir, state_.dataDir, [this](const std::string& name) {
+                return fnmatch(File1Pattern.c_str(), name.c_str(), FNM_CASEFOLD) == 0;
+            });
+    }
 }
 
 void CatalogSelect::File1_Click(int index) {
     if (index < 0 || index >= static_cast<int>(File1Items.size())) return;
     const std::string& file = File1Items[static_cast<std::size_t>(index)];
-    searches_.ChooseCatalog(file, Dir1Path);
+    const bool ownFolder = !state_.appDir.empty() && Dir1Path == state_.appDir;
+    searches_.ChooseCatalog(
+        file, ownFolder ? platform::ReadableFolder(state_.appDir, state_.dataDir, file) : Dir1Path);
     Close();
 }
 
 void CatalogSelect::DefaultCat_Click() {
-    searches_.ChooseCatalog(kDefaultCatalog, state_.appDir);
+    searches_.ChooseCatalog(kDefaultCatalog,
+                            platform::ReadableFolder(state_.appDir, state_.dataDir, kDefaultCatalog));
     Close();
 }
 
@@ -109,7 +122,9 @@ void CatalogSelect::NewCatalog_Click() {
         }
         epoch = dialogs_.InputBox("Specify Catalog Epoch (1900-2100)", "Set Catalog Epoch", "2000");
     }
-    state_.catalogFolder = Dir1Path;
+    // The shipped data's folder is not the observer's to write in.
+    const bool dataFolder = !state_.dataDir.empty() && Dir1Path == state_.dataDir;
+    state_.catalogFolder = dataFolder ? state_.appDir : Dir1Path;
     Close();
 }
 

@@ -29,12 +29,14 @@ public:
 
     Control File1;
     std::string File1Pattern = "*.TLV*";  // compared without regard to case
-    std::vector<std::string> File1Items;  // the catalog files of Dir1Path, sorted
+    // The catalog files of Dir1Path, sorted; for the writable folder (appDir) the shipped
+    // catalogs of dataDir too, a name of both once.
+    std::vector<std::string> File1Items;
 
     Control DefaultCat;
     Control NewCatalog;
 
-    // Opens the window on the current catalog's folder.
+    // Opens the window on the current catalog's folder (the writable folder for a shipped one).
     void Form_Load();
     void Drive1_Change(int index);
     // Shows another folder (a sub-folder name of Dir1Items, "..", or a full path).

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "platform/data_dirs.h"
 #include "session/search_request.h"
 
 namespace talvo {
@@ -46,15 +47,7 @@ void FileSelect::Form_Load() {
 void FileSelect::ListFiles() {
     File1.items.clear();
     File1.listIndex = -1;
-    std::error_code error;
-    const std::string directory = state_.appDir.empty() ? "." : state_.appDir;
-    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code kindError;
-        std::string name = it->path().filename().string();
-        if (!it->is_directory(kindError) && IsHomeFileName(name)) File1.items.push_back(std::move(name));
-    }
-    std::sort(File1.items.begin(), File1.items.end());
+    File1.items = platform::ListBothFolders(state_.appDir, state_.dataDir, IsHomeFileName);
 }
 
 void FileSelect::File1_Click(int index) {

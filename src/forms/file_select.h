@@ -1,4 +1,4 @@
-// The home file chooser (`FileSelect`): the home location files of the program directory, and
+// The home file chooser (`FileSelect`): the home location files of the writable and data folders, and
 // loading one of them. The GPS and telescope controls of this window, which load the site from
 // a receiver or a telescope, join it beside the file list.
 #pragma once
@@ -23,7 +23,7 @@ public:
     Colour backColor = kDarkRed;
     Colour foreColor = kYellow;
 
-    ListControl File1;                   // the home files of the program directory, sorted
+    ListControl File1;                   // the home files of appDir and dataDir, sorted, each name once
     std::string File1Pattern = "*.HOM";  // compared without regard to case
     Control Command1;                    // "Load the selected file"
     Control Command2;                    // "Cancel"
@@ -32,7 +32,7 @@ public:
     // window with kFirstRunMessage.
     bool firstRunLoaded = false;
 
-    // Opens the window in the main window's colours on the program directory's home files.
+    // Opens the window in the main window's colours on the home files of both folders.
     void Form_Load();
     void File1_Click(int index);
     // Loads the selected file; a first run's file gets today's date as its first use and is

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "forms/help_topics.h"
+#include "platform/data_dirs.h"
 
 namespace talvo {
 
@@ -16,7 +17,7 @@ HelpForm::HelpForm(const SessionState& state, DialogServices& dialogs) : state_(
     Label1.caption = kGuideFileName;
     Label1.toolTip = "Click to read the TALVO user guide";
     Label2.caption = "Read Scripting Documentation for TALVO";
-    Label3.caption = "The TALVO user guide is installed beside the program:";
+    Label3.caption = "The TALVO user guide is installed with the program:";
 
     List1.items.emplace_back();
     for (const HelpTopic& topic : HelpTopics()) List1.items.emplace_back(topic.name);
@@ -49,15 +50,9 @@ void HelpForm::ListFiles() {
     File1.items.clear();
     File1.listIndex = -1;
     if (state_.appDir.empty()) return;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(state_.appDir, error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code kindError;
-        if (!it->is_regular_file(kindError)) continue;
-        std::string name = it->path().filename().string();
-        if (fnmatch(File1Pattern.c_str(), name.c_str(), FNM_CASEFOLD) == 0) File1.items.push_back(name);
-    }
-    std::sort(File1.items.begin(), File1.items.end());
+    File1.items = platform::ListBothFolders(state_.appDir, state_.dataDir, [this](const std::string& name) {
+        return fnmatch(File1Pattern.c_str(), name.c_str(), FNM_CASEFOLD) == 0;
+    });
 }
 
 void HelpForm::File1_Click(int index) {
@@ -69,7 +64,7 @@ void HelpForm::File1_Click(int index) {
 void HelpForm::Label1_Click() { OpenFile(kGuideFileName); }
 
 void HelpForm::OpenFile(const std::string& fileName) {
-    const std::string path = state_.appDir + fileName;
+    const std::string path = platform::ReadablePath(state_.appDir, state_.dataDir, fileName);
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error) || !dialogs_.OpenDocument(path)) {
         dialogs_.MessageBox("Cannot Open File " + fileName, MessageButtons::Ok, "TALVO Help");

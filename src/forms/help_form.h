@@ -12,7 +12,7 @@ namespace talvo {
 
 class HelpForm {
 public:
-    // The user guide installed beside the program; Label1 opens it.
+    // The user guide installed with the program (in dataDir); Label1 opens it.
     static constexpr const char* kGuideFileName = "TALVO-Guide.html";
 
     HelpForm(const SessionState& state, DialogServices& dialogs);
@@ -23,14 +23,14 @@ public:
 
     ListControl List1;                    // the topics, after one blank row
     Control Text1;                        // the explanation of the selected topic
-    ListControl File1;                    // the documentation files of the program directory
+    ListControl File1;                    // the documentation files of appDir and dataDir
     std::string File1Pattern = "*.HTM*";  // compared without regard to case
     Control Label1;                       // link to the user guide: the file it opens
     Control Label2;                       // "Read Scripting Documentation for TALVO"
-    Control Label3;                       // introduces Label1: the guide lies beside the program
+    Control Label3;                       // introduces Label1: the guide installed with the program
 
     // Opens the window in the session's colours, with the topics, the blank row selected and the
-    // documentation files of the program directory.
+    // documentation files of the writable and data folders.
     void Form_Load();
 
     // Shows the explanation of the topic in row `index`; the blank row asks for a selection.

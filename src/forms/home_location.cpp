@@ -9,6 +9,7 @@
 
 #include "engine/numeric.h"
 #include "platform/atomic_file.h"
+#include "platform/data_dirs.h"
 #include "scope/scope_models.h"
 #include "session/home_file_format.h"
 #include "session/home_record.h"
@@ -150,13 +151,18 @@ HomeLoad LoadHomeFile(SessionState& state, const platform::TimeZone& zone, Dialo
                       const ShowLocation& showLocation) {
     HomeLoad result;
     const std::string directory = WithSlash(state.appDir);
+    const std::string dataDir = WithSlash(state.dataDir);
+    const std::string path = platform::ReadablePath(directory, dataDir, state.homeFileName);
     const auto fail = [&](HomeLoadStatus status) {
         result.status = status;
-        result.message = "Unable to read Home Location file " + directory + state.homeFileName +
-                         "\nDid you extract that file into the install directory?";
+        const std::string where = dataDir.empty() || dataDir == directory
+                                      ? (directory.empty() ? std::string("the working directory") : directory)
+                                      : directory + " and then in " + dataDir;
+        result.message =
+            "Unable to read Home Location file " + path + "\nTALVO looks for home files in " + where + ".";
         return result;
     };
-    const std::optional<std::string> bytes = ReadHomeBytes(directory + state.homeFileName);
+    const std::optional<std::string> bytes = ReadHomeBytes(path);
     if (!bytes) return fail(HomeLoadStatus::Unreadable);
     const HomeDecodeResult decoded = DecodeHomeFile(*bytes);
     if (decoded.status != HomeDecodeStatus::Ok) return fail(HomeLoadStatus::Malformed);

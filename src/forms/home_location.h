@@ -38,9 +38,9 @@ struct HomeLoad {
 inline constexpr const char* kFirstRunMessage =
     "Make telescope selection and Com port selection. Then save options to avoid seeing this again";
 
-// Reads appDir + homeFileName and applies it: the site and its display fields, the system's UTC
-// offset and zone letters, the colours, the telescope options (through the model rules, whose
-// questions go through `dialogs`, unless it is a first run, which clears scopeHasGps), the
+// Reads homeFileName (from appDir when it is there, else from dataDir) and applies it: the site and its
+// display fields, the system's UTC offset and zone letters, the colours, the telescope options (through the
+// model rules, whose questions go through `dialogs`, unless it is a first run, which clears scopeHasGps), the
 // default magnitude limit and the date order; configDirty is set for a file older than version
 // 12 or one whose ignore-invalid value is 0, cleared otherwise; `showLocation` gets the name.
 // On failure nothing of the state changes and the result carries the message.

@@ -1,5 +1,5 @@
 // The observing log: notes typed by the observer and, in script mode, the outcome of each script
-// command, appended to the file logFileName in the program directory.
+// command, appended to the file logFileName in the writable folder (appDir).
 #pragma once
 
 #include <string>

@@ -208,6 +208,14 @@ bool SearchCommands::AddCurrentObject() {
                                  state_.catalogFileName + " ?";
     if (dialogs_.MessageBox(question, MessageButtons::OkCancel, "TALVO") != MessageAnswer::Ok) return false;
     engine_.CloseFiles();
+    const platform::FileWriteStatus writable = UseWritableCatalog(state_);
+    if (!writable.ok) {
+        dialogs_.MessageBox("The object could not be added: the shipped catalog " + state_.catalogFileName +
+                                " cannot be copied to " + state_.appDir + " to be added to (" +
+                                writable.reason + ").",
+                            MessageButtons::Ok, "TALVO");
+        return false;
+    }
     if (!AppendEntry(state_)) {
         dialogs_.MessageBox("The object could not be added: the catalog " +
                                 CatalogPath(state_.catalogFolder, state_.catalogFileName) +

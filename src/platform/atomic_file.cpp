@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace talvo::platform {
@@ -64,6 +66,14 @@ FileWriteStatus WriteFileAtomically(const std::string& path, std::string_view by
     ::close(dirFd);
     if (error != 0) return Failure(error);
     return {true, {}};
+}
+
+FileWriteStatus CopyFileAtomically(const std::string& from, const std::string& to) {
+    std::ifstream source(from, std::ios::binary);
+    if (!source) return Failure(errno != 0 ? errno : ENOENT);
+    const std::string bytes((std::istreambuf_iterator<char>(source)), std::istreambuf_iterator<char>());
+    if (source.bad()) return Failure(EIO);
+    return WriteFileAtomically(to, bytes);
 }
 
 }  // namespace talvo::platform

@@ -17,4 +17,8 @@ struct FileWriteStatus {
 // left whole. A new file takes the mode of the one it replaces, or 0644.
 [[nodiscard]] FileWriteStatus WriteFileAtomically(const std::string& path, std::string_view bytes);
 
+// Copies the file `from` to `to` as WriteFileAtomically writes it (a new file gets mode 0644,
+// whatever the source's). On failure `to` is as it was.
+[[nodiscard]] FileWriteStatus CopyFileAtomically(const std::string& from, const std::string& to);
+
 }  // namespace talvo::platform

@@ -1,28 +1,15 @@
 #include "platform/program_dir.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 namespace talvo::platform {
 
-namespace {
-
-std::string WithSlash(std::string dir) {
-    if (!dir.empty() && dir.back() != '/') dir += '/';
-    return dir;
-}
-
-}  // namespace
-
-std::string ProgramDirectory() {
-    if (const char* forced = std::getenv("TALVO_DIR"); forced != nullptr && *forced != '\0') {
-        return WithSlash(forced);
-    }
-    std::error_code error;
-    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) return {};
-    return WithSlash(exe.parent_path().string());
+DataDirs ProgramDataDirs() {
+    DataDirs dirs = DecideDataDirs(CurrentDirEnvironment());
+    // A folder that cannot be made shows later, as the file that cannot be written in it.
+    if (!dirs.appDir.empty() && dirs.appDir != dirs.dataDir) static_cast<void>(EnsureDirectory(dirs.appDir));
+    return dirs;
 }
 
 bool EnsureDirectory(const std::string& path) {

@@ -3,11 +3,14 @@
 
 #include <string>
 
+#include "platform/data_dirs.h"
+
 namespace talvo::platform {
 
-// The directory of the running executable, ending in "/". The environment variable TALVO_DIR
-// overrides it (tests point it at a scratch directory). Empty when neither can be found.
-std::string ProgramDirectory();
+// The writable folder and the data folder of this process (DecideDataDirs on its own
+// environment). The writable folder is created when it is not the program's own; empty folders
+// when the program's folder cannot be found.
+DataDirs ProgramDataDirs();
 
 // Creates the directory (and its parents); false when it does not exist afterwards.
 [[nodiscard]] bool EnsureDirectory(const std::string& path);

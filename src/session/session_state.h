@@ -30,7 +30,8 @@ struct SessionState {
     ScopeSettings scope;
     SearchState search;
 
-    // File names relative to the program directory.
+    // File names relative to the folders below: read from appDir when there, else from dataDir;
+    // written to appDir.
     std::string homeFileName = "TALVO.HOM";
     std::string catalogFileName = "FULL.TLV";
     std::string matchesFileName = "MATCHES.TXT";
@@ -45,7 +46,11 @@ struct SessionState {
     bool longNameCatalog = false;
     double catalogEpoch = 2000.0;
 
-    std::string appDir;        // directory of the executable, ending in "/"
+    // Where files are written (the program's folder when it is writable, else the user's data
+    // folder) and where the shipped catalogs, default home file and guide are read; both end in
+    // "/" and are the same folder unless TALVO is installed. An empty dataDir is appDir.
+    std::string appDir;
+    std::string dataDir;
     std::string transientDir;  // appDir + "TransientCats/"
 
     Colour backColor = kDarkRed;   // main window background

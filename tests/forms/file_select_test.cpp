@@ -106,7 +106,7 @@ TEST_F(FileSelectTest, BrokenFileKeepsTheSessionAndItsName) {
     EXPECT_EQ(state.homeFileName, "TALVO.HOM");
     EXPECT_EQ(state.site.latitude, 0.25);
     EXPECT_EQ(dialogs.MessageTexts(), "Unable to read Home Location file " + dir.path() +
-                                          "BAD.HOM\nDid you extract that file into the install directory?");
+                                          "BAD.HOM\nTALVO looks for home files in " + dir.path() + ".");
 }
 
 TEST_F(FileSelectTest, SaveAsksForTheNameAndClearsTheChangeMark) {

@@ -131,7 +131,7 @@ TEST_F(HelpFormTest, GuideLinkOpensTheInstalledGuideOrSaysItCannot) {
     EXPECT_EQ(dialogs.openedDocuments, std::vector<std::string>{state.appDir + form.Label1.caption});
     EXPECT_EQ(form.Label1.caption, "TALVO-Guide.html");
     EXPECT_EQ(form.Label3.caption.find("on-line"), std::string::npos);
-    EXPECT_NE(form.Label3.caption.find("beside the program"), std::string::npos);
+    EXPECT_NE(form.Label3.caption.find("installed with the program"), std::string::npos);
     dialogs.openSucceeds = false;  // no desktop opener
     form.Label1_Click();
     EXPECT_EQ(dialogs.messages.size(), 2u);

@@ -148,7 +148,7 @@ TEST_F(HomeLocationTest, FailuresLeaveTheStateAndSayWhy) {
     state.site.latitude = 0.5;
     state.scope.scopeModel = 401;
     const std::string expected = "Unable to read Home Location file " + dir.path() +
-                                 "TALVO.HOM\nDid you extract that file into the install directory?";
+                                 "TALVO.HOM\nTALVO looks for home files in " + dir.path() + ".";
     HomeLoad load = LoadHomeFile(state, zone, dialogs, nullptr);
     EXPECT_EQ(load.status, HomeLoadStatus::Unreadable);
     EXPECT_EQ(load.message, expected);
