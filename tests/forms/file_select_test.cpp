@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "scope/scope_models.h"
 #include "session/home_file_format.h"
@@ -107,6 +108,35 @@ TEST_F(FileSelectTest, BrokenFileKeepsTheSessionAndItsName) {
     EXPECT_EQ(state.site.latitude, 0.25);
     EXPECT_EQ(dialogs.MessageTexts(), "Unable to read Home Location file " + dir.path() +
                                           "BAD.HOM\nTALVO looks for home files in " + dir.path() + ".");
+}
+
+// An installed TALVO: the shipped home files in the data folder, the observer's in the
+// writable one. Both are listed, each name once; a file is read from the writable folder
+// first, and saving always writes there, leaving the shipped file as it was.
+TEST_F(FileSelectTest, AnInstalledProgramReadsTheShippedFileAndSavesTheObserversInTheWritableFolder) {
+    std::filesystem::create_directories(dir.File("share"));
+    state.dataDir = dir.File("share/");
+    WriteHome("share/TALVO.HOM", 0.3, kToday);
+    WriteHome("share/CLUB.HOM", 0.1, kToday);
+    WriteHome("HOME.HOM", 0.2, kToday);
+    const std::string shipped = dir.Read("share/TALVO.HOM");
+
+    Select("TALVO.HOM");
+    EXPECT_EQ(form.fileSelect.File1.items, (std::vector<std::string>{"CLUB.HOM", "HOME.HOM", "TALVO.HOM"}));
+    form.fileSelect.Command1_Click();
+    ASSERT_TRUE(dialogs.messages.empty()) << dialogs.MessageTexts();
+    EXPECT_DOUBLE_EQ(state.site.latitude, 0.3);
+    EXPECT_EQ(state.appDir, dir.path());
+
+    state.site.latitude = 0.6;
+    ASSERT_TRUE(SaveHomeFile(state, {}).ok);
+    EXPECT_EQ(dir.Read("share/TALVO.HOM"), shipped);
+    state.site.latitude = 0.0;
+    Select("TALVO.HOM");
+    EXPECT_EQ(std::count(form.fileSelect.File1.items.begin(), form.fileSelect.File1.items.end(), "TALVO.HOM"),
+              1);
+    form.fileSelect.Command1_Click();
+    EXPECT_DOUBLE_EQ(state.site.latitude, 0.6);
 }
 
 TEST_F(FileSelectTest, SaveAsksForTheNameAndClearsTheChangeMark) {
