@@ -52,9 +52,11 @@ constexpr std::array<HelpTopic, 55> kTopics{{
     {"Catalog",
      "A catalog is a text file (extension .TLV) with one object per line: up to five names, the right "
      "ascension and declination with their epoch, and the magnitude. The default catalog FULL.TLV, "
-     "installed beside the program, holds more than 20,000 stars and deep-sky objects. \"c Catalog\" chooses "
+     "installed with the program, holds more than 20,000 stars and deep-sky objects. \"c Catalog\" chooses "
      "another catalog in any folder, returns to the default one, or creates a new catalog of your own. The "
-     "current catalog's name is shown at the top of the main window."},
+     "current catalog's name is shown at the top of the main window. When TALVO is installed for the whole "
+     "computer, its own catalogs cannot be changed: adding an object to one of them first copies it to your "
+     "folder ~/.local/share/talvo (or $XDG_DATA_HOME/talvo), and that copy is used from then on."},
     {"Catalog Search (Simple)",
      "\"/ Simple Search\" asks for a name and finds the first object of the current catalog that carries "
      "it, for example M31, crab, Mizar, NGC 7009, Gam Per, IC 434, 61 Cyg or HR 2491. Blanks and upper or "
@@ -262,7 +264,8 @@ constexpr std::array<HelpTopic, 55> kTopics{{
     {"Scripts",
      "Running a script given on TALVO's command line, to automate repetitive tasks or pre-programmed "
      "operations, comes in a later version of TALVO; this version takes no script. For unattended "
-     "searches use talvo-cli find, which lies beside the program. The guide, TALVO-Guide.html, describes "
+     "searches use talvo-cli find, which is installed with the program. The guide, TALVO-Guide.html, "
+     "describes "
      "both."},
     {"Sidereal Time",
      "Local sidereal time is the right ascension that is crossing your meridian now: an object transits, "
