@@ -42,6 +42,8 @@ TEST(StartSession, DirectoriesZoneAndDateOrder) {
     ASSERT_TRUE(StartSession(state, platform::FixedTimeZone(info)).programDirFound);
 
     EXPECT_EQ(state.appDir, dir.path());
+    EXPECT_EQ(state.dataDir, dir.path());  // TALVO_DIR is both folders
+    EXPECT_EQ(state.catalogFolder, dir.path());
     EXPECT_EQ(state.transientDir, state.appDir + "TransientCats/");
     EXPECT_TRUE(fs::is_directory(state.transientDir));
     EXPECT_FLOAT_EQ(state.site.utcOffsetHours, 4.0f);
