@@ -74,7 +74,7 @@ QFrame* Rule(QWidget* parent) {
 
 Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(model) {
     setWindowTitle("TALVO");
-    auto* quit = new QShortcut(QKeySequence::Quit, this);
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
     // Sized for a 1024 x 600 screen read at arm's length.
     const QFont title = ValueFont(17, true);
@@ -147,7 +147,11 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
     general->setWordWrap(true);
     general->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     footer->addWidget(general, 1);
-    footer->addWidget(AddField(model_.ScopeType, ValueFont(11, false)));
+    // The home file in use above the telescope and its ports.
+    auto* setup = new QVBoxLayout;
+    setup->addWidget(AddField(model_.Location, ValueFont(11, false)), 0, Qt::AlignRight);
+    setup->addWidget(AddField(model_.ScopeType, ValueFont(11, false)), 0, Qt::AlignRight);
+    footer->addLayout(setup);
     fields->addLayout(footer);
     outer->addLayout(fields, 3);
 
