@@ -98,7 +98,10 @@ TEST_F(SessionStartTest, ClosingOffersToSaveChangesAndAnEmptyNameSavesNothing) {
     run.state.homeFileVersion = 11.0;
     run.dialogs.inputAnswers = {std::string("MYSITE")};
     run.state.backColor = 0x123456;
-    run.state.firstUseDate = 2461016.5;  // not a first run next time
+    run.state.firstUseDate = 2461016.5;          // not a first run next time
+    run.form->scopeForm.ScopeSizeList_Click(4);  // 7 or 8 inches
+    run.form->scopeForm.SkyList_Click(1);        // suburban
+    run.form->scopeForm.Check1_Click(false);     // invalid entries shown
     run.form->Form_QueryUnload();
     EXPECT_EQ(run.dialogs.prompts[1].prompt, "TALVO has been updated, \nOld Location File Should be Saved.");
     EXPECT_EQ(dir.Listing(), "MYSITE.HOM");
@@ -108,6 +111,10 @@ TEST_F(SessionStartTest, ClosingOffersToSaveChangesAndAnEmptyNameSavesNothing) {
     next.state.homeFileName = "MYSITE.HOM";
     EXPECT_FALSE(next.form->LoadHomeAtStart());
     EXPECT_EQ(next.state.backColor, 0x123456u);
+    EXPECT_EQ(next.state.scope.sizeClass, 4);
+    EXPECT_EQ(next.state.scope.skyClass, 1);
+    EXPECT_DOUBLE_EQ(next.state.scope.defaultMagnitudeLimit, 10.5);
+    EXPECT_FALSE(next.state.scope.ignoreInvalid);
 
     // Scripts end without the question.
     run.state.configDirty = true;
