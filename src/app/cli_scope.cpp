@@ -63,7 +63,7 @@ void ApplyScopeLink(SessionState& state, const ScopeLinkOptions& options, bool f
     if (!fixedEpochGiven) scope.fixedEpoch = 0.0;
     const ModelQuestions noQuestions{[](const std::string&) { return false; }, [](const std::string&) {}};
     scope.scopeModel = ApplyModelRules(scope, options.model, false, noQuestions);
-    scope.scopeType = StoredScopeType(scope.scopeModel, 0);
+    scope.scopeType = StoredScopeType(scope.scopeModel);
     scope.scopePort = options.port;
 }
 
