@@ -11,7 +11,7 @@ mode="${1:-run}"
 build_dir="${TALVO_BUILD_DIR:-build}"
 
 packages=(g++ make cmake pkg-config python3 qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          libcli11-dev nlohmann-json3-dev fonts-dejavu-core clang-format)
+          libcli11-dev nlohmann-json3-dev fonts-dejavu-core clang-format tzdata)
 
 missing=()
 for package in "${packages[@]}"; do

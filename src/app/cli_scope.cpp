@@ -67,7 +67,7 @@ std::string ApplyScopeLink(SessionState& state, const ScopeLinkOptions& options,
         if (!fixedEpochGiven) scope.fixedEpoch = 0.0;
         const ModelQuestions noQuestions{[](const std::string&) { return false; }, [](const std::string&) {}};
         scope.scopeModel = ApplyModelRules(scope, *options.model, false, noQuestions);
-        scope.scopeType = StoredScopeType(scope.scopeModel, 0);
+        scope.scopeType = StoredScopeType(scope.scopeModel);
     }
     if (options.port) scope.scopePort = *options.port;
     if (scope.scopeModel == kNoGotoModel) return "give --scope-model: the home file names no GoTo telescope";

@@ -16,7 +16,7 @@ constexpr double kMaxMinutes = 59.9999;  // minutes that would show as 60 are he
 
 }  // namespace
 
-void DataEntry::ShowSite(Mode siteMode) {
+void DataEntry::ShowSite(Mode siteMode, std::optional<double> suggestion) {
     mode = siteMode;
     const bool latitude = mode == Mode::Latitude;
     caption =
@@ -40,6 +40,21 @@ void DataEntry::ShowSite(Mode siteMode) {
     option1Checked = option2Checked = option3Checked = false;
     OK.enabled = true;
     visible = true;
+    if (!suggestion) return;
+    // North and West are positive; the options are North/South and East/West.
+    const double value = *suggestion;
+    const bool positive = value >= 0.0;
+    option1Checked = latitude ? positive : !positive;
+    option2Checked = !option1Checked;
+    const double magnitude = std::fabs(value);
+    int degrees = static_cast<int>(magnitude);
+    double minutes = (magnitude - degrees) * 60.0;
+    if (minutes >= 59.95) {  // shown with one decimal: 59.95 would read as 60.0
+        ++degrees;
+        minutes = 0.0;
+    }
+    Text1.caption = std::to_string(degrees);
+    Text2.caption = FormatFixed(minutes, 1, 1);
 }
 
 void DataEntry::ShowObject() {

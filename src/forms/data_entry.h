@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "forms/control.h"
@@ -46,8 +47,10 @@ public:
     // view can redraw.
     std::function<void()> changed;
 
-    // Opens the window for the latitude or the longitude, with nothing chosen or typed.
-    void ShowSite(Mode siteMode);
+    // Opens the window for the latitude or the longitude, with nothing chosen or typed; or with
+    // `suggestion` (degrees, north and west positive) chosen and typed, for the observer to
+    // confirm or change.
+    void ShowSite(Mode siteMode, std::optional<double> suggestion = std::nullopt);
     // Opens the window for an object's position, with nothing chosen or typed.
     void ShowObject();
 

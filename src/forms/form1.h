@@ -144,6 +144,17 @@ public:
     // Double-click on a name label: the shown name goes to the clipboard (catalog objects only).
     void NameLabel_DblClick(const Control& label);
 
+    // Start-up: reads the home file (a failure is shown and the defaults kept). True when the
+    // first run's questions follow: the view then calls NextFirstRunStep after each window.
+    bool LoadHomeAtStart();
+    // The first run, one window at a time: the options window with its message, the latitude,
+    // the longitude (suggested from the system's time zone), then the first-use date is set and
+    // the home file saved.
+    void NextFirstRunStep();
+    [[nodiscard]] bool FirstRunPending() const { return firstRunStep_ != FirstRunStep::None; }
+    // The window is closing, however that was asked: changed options are offered for saving.
+    void Form_QueryUnload();
+
     // The site entry window closed with OK: the site changed.
     void SiteEntered();
 
@@ -163,6 +174,9 @@ public:
     std::array<Control*, 13> ObjectFields();
 
 private:
+    enum class FirstRunStep { None, Options, Latitude, Longitude, Save };
+    FirstRunStep firstRunStep_ = FirstRunStep::None;
+
     void ApplyColours();
     void SetUpButtons();
     void DrawChainButtons();

@@ -56,14 +56,6 @@ std::optional<double> FiniteNumber(const TaggedValue& value) {
     return number;
 }
 
-// The telescope family a stored model code stands for: a code below 100 is the family itself
-// (as earlier versions stored it), 10000 is none, and other codes carry it in their hundreds.
-int ScopeTypeOfModel(int model) {
-    if (model < 100) return model;
-    if (model == kNoGotoModel) return 0;
-    return model / 100;
-}
-
 int PortOrNone(int port) { return port >= 0 && port <= kHighestPort ? port : 0; }
 
 // Fields 1 to 11 as the session takes them; a load with any of them missing or out of range fails.
@@ -174,7 +166,7 @@ HomeLoad LoadHomeFile(SessionState& state, const platform::TimeZone& zone, Dialo
     state.appDir = directory;
     ScopeSettings& scope = state.scope;
     scope.scopeModel = required->model;
-    scope.scopeType = ScopeTypeOfModel(required->model);
+    scope.scopeType = StoredScopeType(required->model);
     scope.scopePort = PortOrNone(decoded.record.scopePort);
     state.site.noDaylightSaving = decoded.record.noDaylight != 0;
     state.site.siteFromGps = required->siteFromGps;

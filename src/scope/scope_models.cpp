@@ -43,10 +43,10 @@ int EntryScopeType(const std::string& entryText) {
     return entryText[0] - '0';
 }
 
-int StoredScopeType(int scopeModel, int storedType) {
+int StoredScopeType(int scopeModel) {
+    if (scopeModel < 100) return scopeModel;
     if (scopeModel == kNoGotoModel) return 0;
-    if (scopeModel > 100) return scopeModel / 100;
-    return storedType;
+    return scopeModel / 100;
 }
 
 double DefaultMagnitudeLimit(int sizeClass, int skyClass) {

@@ -46,9 +46,10 @@ inline constexpr std::array<ScopeModelEntry, 14> kScopeModels = {{
 // The protocol family of a row: the digit its text starts with (0 to 5); -1 for any other text.
 [[nodiscard]] int EntryScopeType(const std::string& entryText);
 
-// The protocol family of a model read from the home file with the family stored beside it: 0 for
-// no GoTo telescope, the hundreds of codes above 100, the stored family for codes of 100 or less.
-[[nodiscard]] int StoredScopeType(int scopeModel, int storedType);
+// The protocol family of a model code read from a home file: a value below 100 is the family
+// itself (as earlier versions stored it), 10000 is no GoTo telescope (0), and any other code
+// carries the family in its hundreds (100 too).
+[[nodiscard]] int StoredScopeType(int scopeModel);
 
 // A row of the telescope size list and the faintest magnitude such a telescope shows.
 struct ScopeSizeEntry {

@@ -1,5 +1,9 @@
 #include "ui/application.h"
 
+#include <QGuiApplication>
+#include <QSessionManager>
+#include <QTimer>
+
 #include "app/startup.h"
 
 namespace talvo::ui {
@@ -14,13 +18,23 @@ Application::Application(const platform::Clock* clock, const platform::TimeZone*
     form_->SetStatus(start.status);
     view_ = std::make_unique<Form1View>(*form_);
     qtDialogs_.SetParent(view_.get());
+    firstRun_ = form_->LoadHomeAtStart();
     form_->Form_Load();
     view_->Redraw();
+    // The end of the desktop session closes the window the same way, so the save offer is made.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, view_.get(),
+                     [this](QSessionManager& manager) {
+                         if (manager.allowsInteraction()) {
+                             view_->close();
+                             manager.release();
+                         }
+                     });
 }
 
 void Application::Show() {
     view_->resize(view_->sizeHint().expandedTo(QSize(1024, 600)));
     view_->show();
+    if (firstRun_) QTimer::singleShot(0, view_.get(), [this] { view_->RunFirstRun(); });
 }
 
 }  // namespace talvo::ui

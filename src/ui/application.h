@@ -33,6 +33,7 @@ private:
     SessionState state_;
     std::unique_ptr<Form1> form_;
     std::unique_ptr<Form1View> view_;
+    bool firstRun_ = false;  // the home file asked for the first run's questions
 };
 
 }  // namespace talvo::ui

@@ -14,18 +14,20 @@ DataEntryView::DataEntryView(DataEntry& model, QWidget* parent) : QDialog(parent
     font.setPointSize(14);
     setFont(font);
     auto* grid = new QGridLayout(this);
-    auto option = [this](const Control& control) {
+    auto option = [this](const Control& control, bool checked) {
         auto* button = new QRadioButton(ToQString(control.caption), this);
         button->setToolTip(ToQString(control.toolTip));
         button->setVisible(control.visible);
+        button->setChecked(checked);
         return button;
     };
-    option1_ = option(model_.Option1);
-    option2_ = option(model_.Option2);
-    option3_ = option(model_.Option3);
-    text1_ = new QLineEdit(this);
+    option1_ = option(model_.Option1, model_.option1Checked);
+    option2_ = option(model_.Option2, model_.option2Checked);
+    option3_ = option(model_.Option3, model_.option3Checked);
+    // A suggested site arrives typed in; otherwise the boxes start empty.
+    text1_ = new QLineEdit(ToQString(model_.Text1.caption), this);
     text1_->setToolTip(ToQString(model_.Text1.toolTip));
-    text2_ = new QLineEdit(this);
+    text2_ = new QLineEdit(ToQString(model_.Text2.caption), this);
     text2_->setToolTip(ToQString(model_.Text2.toolTip));
     status_ = new QLabel(this);
     status_->setWordWrap(true);

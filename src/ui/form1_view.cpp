@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
@@ -11,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "ui/catalog_select_view.h"
@@ -72,6 +74,8 @@ QFrame* Rule(QWidget* parent) {
 
 Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(model) {
     setWindowTitle("TALVO");
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
     // Sized for a 1024 x 600 screen read at arm's length.
     const QFont title = ValueFont(17, true);
     const QFont big = ValueFont(18, true);
@@ -143,7 +147,11 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
     general->setWordWrap(true);
     general->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     footer->addWidget(general, 1);
-    footer->addWidget(AddField(model_.ScopeType, ValueFont(11, false)));
+    // The home file in use above the telescope and its ports.
+    auto* setup = new QVBoxLayout;
+    setup->addWidget(AddField(model_.Location, ValueFont(11, false)), 0, Qt::AlignRight);
+    setup->addWidget(AddField(model_.ScopeType, ValueFont(11, false)), 0, Qt::AlignRight);
+    footer->addLayout(setup);
     fields->addLayout(footer);
     outer->addLayout(fields, 3);
 
@@ -349,7 +357,24 @@ void Form1View::AfterEvent() {
         case Form1::Open::None:
             break;
     }
+    if (request != Form1::Open::None && model_.FirstRunPending()) {
+        RunFirstRun();
+        return;
+    }
     Redraw();
+}
+
+void Form1View::RunFirstRun() {
+    model_.NextFirstRunStep();
+    AfterEvent();
+}
+
+void Form1View::closeEvent(QCloseEvent* event) {
+    if (!closing_) {
+        closing_ = true;  // asked once, whether the window closes by itself or the session ends
+        model_.Form_QueryUnload();
+    }
+    event->accept();
 }
 
 void Form1View::keyPressEvent(QKeyEvent* event) {

@@ -28,11 +28,17 @@ public:
     // Copies every control's state from the model into the widgets.
     void Redraw();
 
+    // The first run's questions, one window after the other (started once the window shows).
+    void RunFirstRun();
+
     // The label or button drawing a control of the model (for tests and screenshots).
     QLabel* LabelFor(const Control& control) const;
     QPushButton* ButtonFor(const Control& control) const;
 
 protected:
+    // However the window is closed (its close button, Ctrl+Q, the end of the desktop session),
+    // changed options are offered for saving first.
+    void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -55,6 +61,7 @@ private:
     };
 
     Form1& model_;
+    bool closing_ = false;  // the save offer was made
     QTimer timer_;
     QListWidget* list1_ = nullptr;
     QCheckBox* check1_ = nullptr;

@@ -26,6 +26,10 @@ for file in bin/talvo-cli bin/talvo-sim share/talvo/FULL.TLV share/talvo/MESSIER
     share/talvo/TALVO-Guide.html share/talvo/LICENSES.md share/talvo/GPL-3.0.txt; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
+# The shipped TALVO.HOM holds the program's defaults and no first use, whatever an observer
+# saved in build/bin.
+"$build_dir/tools/make_home_file" "$scratch/default.HOM" && cmp -s "$scratch/default.HOM" "$prefix/share/talvo/TALVO.HOM" ||
+    fail "the installed TALVO.HOM is not the default home file"
 chmod -R a-w "$prefix"
 
 # Root writes through any permission: the program then runs as an ordinary user, for whom the

@@ -52,10 +52,11 @@ TEST(ScopeModelTable, RefinedCodesSelectTheirRowAndUnknownCodesNone) {
 }
 
 TEST(ScopeModelTable, StoredFamilyFollowsTheModelCode) {
-    EXPECT_EQ(StoredScopeType(kNoGotoModel, 4), 0);
-    EXPECT_EQ(StoredScopeType(406, 1), 4);
-    EXPECT_EQ(StoredScopeType(302, 0), 3);
-    EXPECT_EQ(StoredScopeType(100, 2), 2);  // codes of 100 or less keep the stored family
+    EXPECT_EQ(StoredScopeType(kNoGotoModel), 0);
+    EXPECT_EQ(StoredScopeType(406), 4);
+    EXPECT_EQ(StoredScopeType(302), 3);
+    EXPECT_EQ(StoredScopeType(4), 4);    // earlier versions stored the family itself
+    EXPECT_EQ(StoredScopeType(100), 1);  // as a model code: the hundreds
 }
 
 TEST(ScopeSizeAndSky, DefaultLimitIsTheSizeMagnitudeLessOneAndAHalfPerSkyStep) {

@@ -6,9 +6,12 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <filesystem>
+#include <fstream>
 
 #include "catalog/catalog_fixture.h"
 #include "platform/fixed_time_zone.h"
+#include "session/home_file_format.h"
+#include "session/home_record.h"
 #include "support/fake_clock.h"
 #include "support/scoped_env.h"
 #include "support/scripted_dialogs.h"
@@ -26,6 +29,10 @@ protected:
                               {CatalogLine({"M31       &^", "NGC 224"}, 0.7123, 41.2689, 3.40, 2000, 'F'),
                                CatalogLine({"M42       &^", "NGC 1976"}, 5.5881, -5.3911, 4.00),
                                CatalogLine({"M1        ^^", "NGC 1952"}, 5.5755, 22.0145, 8.40)});
+        // A home file past its first run, so that start-up asks nothing.
+        SessionState saved;
+        saved.firstUseDate = 2461016.5;
+        std::ofstream(dir.File("TALVO.HOM"), std::ios::binary) << EncodeHomeFile(RecordFromSession(saved));
     }
 
     void Key(char key) {
@@ -48,6 +55,17 @@ protected:
         app->Show();
     }
 };
+
+TEST_F(EndToEnd, ClosingTheWindowOffersToSaveChangedOptions) {
+    Start();
+    EXPECT_TRUE(dialogs.messages.empty());  // the home file was read
+    app->State().configDirty = true;
+    dialogs.inputAnswers = {std::string("NIGHT")};
+    app->Window().close();
+    ASSERT_EQ(dialogs.prompts.size(), 1u);
+    EXPECT_EQ(dialogs.prompts[0].prompt, "Do you want to save current configuration changes?");
+    EXPECT_TRUE(std::filesystem::exists(dir.File("NIGHT.HOM")));
+}
 
 TEST_F(EndToEnd, FindsM42ThroughTheSimpleSearch) {
     Start();

@@ -1,0 +1,89 @@
+// The main window at the start and the end of a session: the home file read at start-up, the
+// first run's questions, and the offer to save changed options when the window closes.
+#include "engine/time_scales.h"
+#include "forms/form1.h"
+#include "forms/home_location.h"
+#include "platform/zone_location.h"
+
+namespace talvo {
+
+namespace {
+
+const char* kTitle = "TALVO";
+
+}  // namespace
+
+bool Form1::LoadHomeAtStart() {
+    const HomeLoad load =
+        LoadHomeFile(state_, zone_, dialogs_, [this](const std::string& name) { Location.caption = name; });
+    if (!load.Loaded()) {
+        // A missing or damaged home file must not lock the observer out: say so, then start as on
+        // a first run with the defaults. The damaged file stays until a save replaces it.
+        dialogs_.MessageBox(load.message, MessageButtons::Ok, kTitle);
+        state_.scope.scopeHasGps = false;
+        Location.caption = state_.homeFileName;
+    }
+    firstRunStep_ = (!load.Loaded() || load.FirstRun()) ? FirstRunStep::Options : FirstRunStep::None;
+    return firstRunStep_ != FirstRunStep::None;
+}
+
+void Form1::NextFirstRunStep() {
+    const std::optional<platform::ZoneLocation> city =
+        platform::ZoneReferenceLocation(platform::SystemZoneName());
+    switch (firstRunStep_) {
+        case FirstRunStep::None:
+            return;
+        case FirstRunStep::Options:
+            firstRunStep_ = FirstRunStep::Latitude;
+            Scope_Click();
+            dialogs_.MessageBox(kFirstRunMessage, MessageButtons::Ok, kTitle);
+            return;
+        case FirstRunStep::Latitude:
+            firstRunStep_ = FirstRunStep::Longitude;
+            dataEntry.ShowSite(DataEntry::Mode::Latitude,
+                               city ? std::optional<double>(city->latitudeDegrees) : std::nullopt);
+            openRequest = Open::DataEntry;
+            return;
+        case FirstRunStep::Longitude:
+            firstRunStep_ = FirstRunStep::Save;
+            dataEntry.ShowSite(DataEntry::Mode::Longitude,
+                               city ? std::optional<double>(city->longitudeDegrees) : std::nullopt);
+            openRequest = Open::DataEntry;
+            return;
+        case FirstRunStep::Save:
+            firstRunStep_ = FirstRunStep::None;
+            break;
+    }
+    // The first use is recorded once the questions are answered, with the answers: a first run
+    // cut short is asked again next time instead of leaving the site at 0 N 0 W.
+    ApplyDateOrder(state_);
+    static_cast<void>(CalcTime(state_.clock, state_.site));  // the clock's month is always valid
+    state_.firstUseDate = state_.clock.julianDate;
+    const HomeSave save = SaveHomeFile(state_, [this](const std::string& name) { Location.caption = name; });
+    if (save.ok) {
+        state_.configDirty = false;
+    } else {
+        dialogs_.MessageBox(save.message, MessageButtons::Ok, kTitle);
+    }
+    Redisplay();
+}
+
+void Form1::Form_QueryUnload() {
+    if (state_.scriptMode || !state_.configDirty) return;
+    const std::string prompt = state_.homeFileVersion < 12.0
+                                   ? "TALVO has been updated, \nOld Location File Should be Saved."
+                                   : "Do you want to save current configuration changes?";
+    const std::optional<std::string> name =
+        dialogs_.InputBox(prompt, "Save Parameters in Home File", state_.homeFileName);
+    if (!name || name->empty()) return;
+    state_.homeFileName = *name;
+    const HomeSave save =
+        SaveHomeFile(state_, [this](const std::string& saved) { Location.caption = saved; });
+    if (save.ok) {
+        state_.configDirty = false;
+    } else {
+        dialogs_.MessageBox(save.message, MessageButtons::Ok, kTitle);
+    }
+}
+
+}  // namespace talvo
