@@ -6,7 +6,10 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <ctime>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
@@ -54,6 +57,13 @@ private:
     std::string goal_;  // where the last slew was sent, as shown
 };
 
+talvo::sim::UtcTime UtcNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    gmtime_r(&now, &parts);
+    return {parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min, parts.tm_sec};
+}
+
 constexpr int kPollMs = 50;     // longest wait for bytes before the slew is looked at again
 constexpr int kWriteMs = 1000;  // longest wait for room to send a reply
 
@@ -71,6 +81,17 @@ int main(int argc, char** argv) {
         return 2;
     }
     const SimOptions& options = parsed.options;
+
+    talvo::sim::NmeaInput nmea{{}, UtcNow};
+    if (!options.playPath.empty()) {
+        std::ifstream recording(options.playPath, std::ios::binary);
+        if (!recording) {
+            std::cerr << "talvo-sim: cannot read " << options.playPath << "\n";
+            return 1;
+        }
+        nmea.recording = RecordingBytes(
+            std::string((std::istreambuf_iterator<char>(recording)), std::istreambuf_iterator<char>()));
+    }
 
     SimLog log;
     if (!options.logPath.empty() && !log.Open(options.logPath)) {
@@ -99,7 +120,8 @@ int main(int argc, char** argv) {
             .count();
     };
     std::mt19937 generator(std::random_device{}());
-    SimSession session(options, [&] { return static_cast<std::uint8_t>(generator() & 0xFF); });
+    SimSession session(
+        options, [&] { return static_cast<std::uint8_t>(generator() & 0xFF); }, std::move(nmea));
     SlewReporter reporter;
     std::cerr << "talvo-sim on " << line.SlavePath() << ", pointing at "
               << DescribePointing(session.GetMount().PointingAt(0.0)) << std::endl;

@@ -30,7 +30,7 @@ std::optional<unsigned long long> Count(const std::string& text) {
 }  // namespace
 
 const char* SimUsage() {
-    return "usage: talvo-sim --protocol lx200|nexstar|nexstar-binary|gt-binary [options]\n"
+    return "usage: talvo-sim --protocol lx200|nexstar|nexstar-binary|gt-binary|nmea [options]\n"
            "  --ra HOURS             initial right ascension, 0 to 24 (default 0)\n"
            "  --dec DEGREES          initial declination, -90 to 90 (default 90)\n"
            "  --slew-rate DEG_PER_S  slew speed on each axis (default 4)\n"
@@ -42,6 +42,10 @@ const char* SimUsage() {
            "  --no-reply             read and log, never answer\n"
            "  --garbage              answer every command with random bytes\n"
            "  --hang-up-after N      close the line after N bytes received and exit\n"
+           "  --play FILE            NMEA: play a recording at 4800 baud pace (lines starting # skipped)\n"
+           "  --loop                 NMEA: play the recording again and again\n"
+           "  --lat DEGREES          NMEA without --play: latitude, north positive (default 0)\n"
+           "  --lon DEGREES          NMEA without --play: longitude, WEST positive (default 0)\n"
            "  --link PATH            a symbolic link PATH to the device while running\n"
            "The device path is the first line of standard output. SIGTERM or SIGINT ends it.\n";
 }
@@ -58,7 +62,8 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& arguments) {
                  {"lx200", Protocol::kLx200},
                  {"nexstar", Protocol::kNexStar},
                  {"nexstar-binary", Protocol::kNexStarBinary},
-                 {"gt-binary", Protocol::kGtBinary}};
+                 {"gt-binary", Protocol::kGtBinary},
+                 {"nmea", Protocol::kNmea}};
              const auto found = kNames.find(v);
              if (found == kNames.end()) return "unknown protocol '" + v + "'";
              o.protocol = found->second;
@@ -102,6 +107,25 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& arguments) {
              o.hangUpAfter = Count(v);
              return o.hangUpAfter ? "" : "--hang-up-after needs a whole number of bytes";
          }},
+        {"--play",
+         [&](const std::string& v) -> std::string {
+             o.playPath = v;
+             return v.empty() ? "--play needs a file" : "";
+         }},
+        {"--lat",
+         [&](const std::string& v) -> std::string {
+             const auto degrees = Number(v);
+             if (!degrees || std::abs(*degrees) > 90.0) return "--lat needs degrees from -90 to 90";
+             o.latDegrees = *degrees;
+             return {};
+         }},
+        {"--lon",
+         [&](const std::string& v) -> std::string {
+             const auto degrees = Number(v);
+             if (!degrees || std::abs(*degrees) > 180.0) return "--lon needs degrees from -180 to 180";
+             o.lonDegrees = *degrees;
+             return {};
+         }},
         {"--link",
          [&](const std::string& v) -> std::string {
              o.linkPath = v;
@@ -109,9 +133,13 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& arguments) {
          }},
     };
     const std::map<std::string, bool*> flags = {
-        {"--not-aligned", &o.notAligned}, {"--high-precision", &o.highPrecision},
-        {"--refuse-slew", &o.refuseSlew}, {"--no-reply", &o.noReply},
-        {"--garbage", &o.garbage},        {"--help", &o.help},
+        {"--not-aligned", &o.notAligned},
+        {"--high-precision", &o.highPrecision},
+        {"--refuse-slew", &o.refuseSlew},
+        {"--no-reply", &o.noReply},
+        {"--garbage", &o.garbage},
+        {"--help", &o.help},
+        {"--loop", &o.loop},
     };
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& name = arguments[i];

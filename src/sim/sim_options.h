@@ -7,7 +7,7 @@
 
 namespace talvo::sim {
 
-enum class Protocol { kLx200, kNexStar, kNexStarBinary, kGtBinary };
+enum class Protocol { kLx200, kNexStar, kNexStarBinary, kGtBinary, kNmea };
 
 struct SimOptions {
     Protocol protocol = Protocol::kLx200;
@@ -23,6 +23,12 @@ struct SimOptions {
     bool garbage = false;
     std::optional<unsigned long long> hangUpAfter;  // bytes received before the line is closed
     std::string linkPath;                           // empty: no link
+    // NMEA: a recording to play (empty: generated sentences), and the generated site in degrees
+    // (latitude north positive, longitude WEST positive).
+    std::string playPath;
+    bool loop = false;
+    double latDegrees = 0.0;
+    double lonDegrees = 0.0;
     bool help = false;
 };
 

@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kLongestGarbage = 12;  // bytes; a garbage reply has 1 to this many
 
-std::unique_ptr<Responder> MakeResponder(const SimOptions& options, Mount& mount) {
+std::unique_ptr<Responder> MakeResponder(const SimOptions& options, Mount& mount, NmeaInput& nmea) {
     switch (options.protocol) {
         case Protocol::kLx200:
             return std::make_unique<Lx200Responder>(
@@ -18,6 +18,11 @@ std::unique_ptr<Responder> MakeResponder(const SimOptions& options, Mount& mount
             return std::make_unique<NexStarResponder>(mount, !options.notAligned);
         case Protocol::kNexStarBinary:
             return std::make_unique<BinaryResponder>(mount, BinaryModel::kNexStar58);
+        case Protocol::kNmea:
+            if (!options.playPath.empty())
+                return std::make_unique<NmeaPlayer>(std::move(nmea.recording), options.loop);
+            return std::make_unique<NmeaGenerator>(options.latDegrees, options.lonDegrees,
+                                                   std::move(nmea.utcNow));
         case Protocol::kGtBinary:
             break;
     }
@@ -26,10 +31,10 @@ std::unique_ptr<Responder> MakeResponder(const SimOptions& options, Mount& mount
 
 }  // namespace
 
-SimSession::SimSession(const SimOptions& options, std::function<std::uint8_t()> random)
+SimSession::SimSession(const SimOptions& options, std::function<std::uint8_t()> random, NmeaInput nmea)
     : options_(options),
       mount_({options.raHours, options.decDegrees}, options.slewRate),
-      responder_(MakeResponder(options_, mount_)),
+      responder_(MakeResponder(options_, mount_, nmea)),
       random_(std::move(random)) {}
 
 SessionOutput SimSession::Receive(std::string_view bytes, double now) {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "sim/mount.h"
+#include "sim/nmea_source.h"
 #include "sim/responder.h"
 #include "sim/sim_options.h"
 
@@ -23,7 +24,8 @@ class SimSession {
 public:
     // `random` gives the bytes of --garbage replies, one per call (any value 0-255); the program
     // passes a seeded generator, tests a fixed sequence.
-    SimSession(const SimOptions& options, std::function<std::uint8_t()> random);
+    // `nmea` feeds the NMEA protocol.
+    SimSession(const SimOptions& options, std::function<std::uint8_t()> random, NmeaInput nmea = {});
 
     // Bytes read from the line at `now` (seconds on the steady clock). With --hang-up-after only
     // the bytes up to the limit are served; reaching it asks for the hang-up.
