@@ -30,16 +30,26 @@ FileSelect::FileSelect(SessionState& state, const platform::TimeZone& zone, Dial
     Command1.caption = "Load the selected file";
     Command1.toolTip = "Load the location and options of the selected file";
     Command2.caption = "Cancel";
+    GPSload.caption = "Load From GPS Device";
+    GPSload.toolTip = "Begin the process of loading data from a hand-held GPS receiver";
+    Check1.caption = "Load Time From GPS or Scope";
+    Check1.toolTip = "If this box is unchecked, the GPS will set the location, but not the time";
+    GPSstatus.caption = "GPS Status";
 }
 
 void FileSelect::Form_Load() {
     backColor = state_.backColor;
     foreColor = state_.textColor;
-    for (Control* control : {static_cast<Control*>(&File1), &Command1, &Command2}) {
+    for (Control* control : {static_cast<Control*>(&File1), &Command1, &Command2, &GPSload,
+                             static_cast<Control*>(&Check1), &GPSstatus}) {
         control->backColor = backColor;
         control->foreColor = foreColor;
     }
     firstRunLoaded = false;
+    Check1.value = !state_.doNotLoadTime;
+    GPSstatus.caption = "GPS Status";
+    GPSload.enabled = true;
+    Command1.enabled = true;
     ListFiles();
     visible = true;
 }
@@ -80,6 +90,32 @@ void FileSelect::Command1_Click() {
     search.MaximumAltitude = static_cast<float>(kNoMaximumAltitude);
     search.FaintestMagnitude = static_cast<float>(DefaultFaintestMagnitude(state_));
     visible = false;
+}
+
+void FileSelect::AttachGps(platform::CommIO& comm, std::function<void()> refreshMain) {
+    gps = std::make_unique<GpsCommands>(state_, comm, dialogs_);
+    refreshMain_ = std::move(refreshMain);
+}
+
+void FileSelect::GPSload_Click() {
+    if (!gps) return;
+    GpsWindow window;
+    window.status = [this](const std::string& text) {
+        GPSstatus.caption = text;
+        if (statusChanged) statusChanged();
+    };
+    window.open = [this] { return visible; };
+    GPSload.enabled = false;
+    Command1.enabled = false;
+    const GpsLoadOutcome outcome = gps->LoadFromGps(window);
+    if (outcome != GpsLoadOutcome::kNotStarted && refreshMain_) refreshMain_();
+    visible = false;
+}
+
+void FileSelect::Check1_Click(bool checked) {
+    Check1.value = checked;
+    state_.doNotLoadTime = !checked;
+    state_.configDirty = true;
 }
 
 }  // namespace talvo

@@ -3,10 +3,13 @@
 // a receiver or a telescope, join it beside the file list.
 #pragma once
 
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "forms/control.h"
 #include "forms/dialog_services.h"
+#include "forms/gps_commands.h"
 #include "forms/home_location.h"
 #include "platform/time_zone.h"
 #include "session/session_state.h"
@@ -18,7 +21,7 @@ public:
     FileSelect(SessionState& state, const platform::TimeZone& zone, DialogServices& dialogs,
                ShowLocation showLocation);
 
-    std::string caption = "Load Location and Options";
+    std::string caption = "Load Home Location File or GPS Data";
     bool visible = false;
     Colour backColor = kDarkRed;
     Colour foreColor = kYellow;
@@ -27,6 +30,9 @@ public:
     std::string File1Pattern = "*.HOM";  // compared without regard to case
     Control Command1;                    // "Load the selected file"
     Control Command2;                    // "Cancel"
+    Control GPSload;                     // "Load From GPS Device"
+    CheckControl Check1;                 // "Load Time From GPS or Scope": checked unless doNotLoadTime
+    Control GPSstatus;                   // the GPS reading's status line
 
     // Set when the file just loaded was a first run's: the main window then opens the options
     // window with kFirstRunMessage.
@@ -41,6 +47,19 @@ public:
     void Command1_Click();
     void Command2_Click() { visible = false; }
 
+    // Gives the window the serial ports for GPSload, and what refreshes the main window after a
+    // reading. Until then GPSload does nothing.
+    void AttachGps(platform::CommIO& comm, std::function<void()> refreshMain);
+    // Loads the site, and the clock unless doNotLoadTime, from the GPS receiver; the window
+    // closes at the end (closing it while the reading waits abandons the reading).
+    void GPSload_Click();
+    // Follows Check1's new state into doNotLoadTime and marks the configuration changed.
+    void Check1_Click(bool checked);
+    // The GPS load of GPSload_Click (its clock setter may be replaced), once attached.
+    std::unique_ptr<GpsCommands> gps;
+    // Called when GPSstatus changes during a reading, so that the view can show it at once.
+    std::function<void()> statusChanged;
+
 private:
     void ListFiles();
 
@@ -48,6 +67,7 @@ private:
     const platform::TimeZone& zone_;
     DialogServices& dialogs_;
     ShowLocation showLocation_;
+    std::function<void()> refreshMain_;
 };
 
 }  // namespace talvo

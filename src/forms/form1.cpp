@@ -46,6 +46,10 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
     Location.caption = state.homeFileName;
     Timer1.interval = kTickMilliseconds;
     comm.SetEventPump([this] { dialogs_.DoEvents(); });
+    fileSelect.AttachGps(comm, [this] {
+        ReadClock();
+        RefreshAll();
+    });
 }
 
 std::array<Control*, 13> Form1::ObjectFields() {

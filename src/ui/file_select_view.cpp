@@ -31,7 +31,16 @@ FileSelectView::FileSelectView(FileSelect& model, QWidget* parent) : QDialog(par
     buttons->addWidget(load_);
     buttons->addWidget(cancel_);
     layout->addLayout(buttons);
-    resize(420, 360);
+    auto* gps = new QHBoxLayout;
+    gpsLoad_ = new QPushButton(this);
+    loadTime_ = new QCheckBox(this);
+    gps->addWidget(gpsLoad_);
+    gps->addWidget(loadTime_);
+    layout->addLayout(gps);
+    gpsStatus_ = new QLabel(this);
+    gpsStatus_->setWordWrap(true);
+    layout->addWidget(gpsStatus_);
+    resize(420, 420);
 
     connect(files_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         model_.File1_Click(files_->row(item));
@@ -50,6 +59,15 @@ FileSelectView::FileSelectView(FileSelect& model, QWidget* parent) : QDialog(par
         model_.Command2_Click();
         AfterEvent();
     });
+    connect(gpsLoad_, &QPushButton::clicked, this, [this] {
+        model_.GPSload_Click();
+        AfterEvent();
+    });
+    connect(loadTime_, &QCheckBox::clicked, this, [this](bool checked) {
+        model_.Check1_Click(checked);
+        AfterEvent();
+    });
+    model_.statusChanged = [this] { Redraw(); };
     for (const std::string& file : model_.File1.items) files_->addItem(ToQString(file));
     Redraw();
 }
@@ -69,6 +87,12 @@ void FileSelectView::Redraw() {
     ApplyControl(load_, model_.Command1);
     cancel_->setText(ToQString(model_.Command2.caption));
     ApplyControl(cancel_, model_.Command2);
+    gpsLoad_->setText(ToQString(model_.GPSload.caption));
+    ApplyControl(gpsLoad_, model_.GPSload);
+    loadTime_->setText(ToQString(model_.Check1.caption));
+    loadTime_->setChecked(model_.Check1.value);
+    ApplyControl(loadTime_, model_.Check1);
+    gpsStatus_->setText(ToQString(model_.GPSstatus.caption));
 }
 
 }  // namespace talvo::ui

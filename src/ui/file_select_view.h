@@ -1,7 +1,9 @@
 // The home file chooser: the home files of the program directory, load and cancel.
 #pragma once
 
+#include <QCheckBox>
 #include <QDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -14,6 +16,7 @@ class FileSelectView : public QDialog {
 
 public:
     FileSelectView(FileSelect& model, QWidget* parent);
+    ~FileSelectView() override { model_.statusChanged = nullptr; }
 
 private:
     void Redraw();
@@ -23,6 +26,9 @@ private:
     QListWidget* files_;
     QPushButton* load_;
     QPushButton* cancel_;
+    QPushButton* gpsLoad_;
+    QCheckBox* loadTime_;
+    QLabel* gpsStatus_;
 };
 
 }  // namespace talvo::ui

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -42,7 +44,7 @@ TEST(FileSelectView, ListsTheFilesAndLoadsTheOneClicked) {
     EXPECT_EQ(files->item(1)->text(), QString("b.hom"));
     EXPECT_TRUE(view.styleSheet().contains("color: " + Css(kWhite)));
     const QList<QPushButton*> buttons = view.findChildren<QPushButton*>();
-    ASSERT_EQ(buttons.size(), 2);
+    ASSERT_GE(buttons.size(), 2);
     EXPECT_EQ(buttons[0]->text(), QString("Load the selected file"));
 
     files->setCurrentRow(0);
@@ -50,6 +52,35 @@ TEST(FileSelectView, ListsTheFilesAndLoadsTheOneClicked) {
     buttons[0]->click();
     EXPECT_EQ(state.site.latitude, 0.6);
     EXPECT_EQ(view.result(), QDialog::Accepted);
+}
+
+TEST(FileSelectView, GpsControlsShowAndForwardTheTimeOption) {
+    SessionState state;
+    state.doNotLoadTime = true;
+    platform::FixedTimeZone zone{0.0};
+    testing::ScriptedDialogs dialogs;
+    FileSelect model(state, zone, dialogs, nullptr);
+    model.Form_Load();
+    FileSelectView view(model, nullptr);
+    view.show();
+
+    EXPECT_EQ(view.windowTitle(), QString("Load Home Location File or GPS Data"));
+    bool gpsButton = false;
+    for (QPushButton* button : view.findChildren<QPushButton*>()) {
+        gpsButton = gpsButton || button->text() == QString("Load From GPS Device");
+    }
+    EXPECT_TRUE(gpsButton);
+    auto* loadTime = view.findChild<QCheckBox*>();
+    ASSERT_NE(loadTime, nullptr);
+    EXPECT_EQ(loadTime->text(), QString("Load Time From GPS or Scope"));
+    EXPECT_FALSE(loadTime->isChecked());
+    loadTime->click();
+    EXPECT_FALSE(state.doNotLoadTime);
+    EXPECT_TRUE(state.configDirty);
+    bool statusShown = false;
+    for (QLabel* label : view.findChildren<QLabel*>())
+        statusShown = statusShown || label->text() == "GPS Status";
+    EXPECT_TRUE(statusShown);
 }
 
 }  // namespace

@@ -1,0 +1,102 @@
+#include "forms/gps_commands.h"
+
+#include <chrono>
+#include <thread>
+
+#include "scope/gps_reading.h"
+#include "scope/scope_link.h"
+
+namespace talvo {
+namespace {
+
+constexpr double kDegreesPerRadian = 57.29577957855229;
+constexpr int kEventSliceMs = 10;  // longest sleep between two looks at the window's events
+constexpr const char* kTitle = "TALVO";
+
+}  // namespace
+
+GpsCommands::GpsCommands(SessionState& state, platform::CommIO& comm, DialogServices& dialogs)
+    : state_(state), comm_(comm), dialogs_(dialogs) {
+    setClock = [](const GpsFix& fix) {
+        return platform::SetSystemClockUtc(fix.year, fix.month, fix.day, fix.hour, fix.minute, fix.second);
+    };
+}
+
+void GpsCommands::Tell(const std::string& text) { dialogs_.MessageBox(text, MessageButtons::Ok, kTitle); }
+
+GpsLoadOutcome GpsCommands::LoadFromGps(const GpsWindow& window) {
+    if (!state_.clock.realTime) {
+        Tell("Must be in Real-Time Mode for GPS Operation");
+        return GpsLoadOutcome::kNotStarted;
+    }
+    const int port = state_.scope.gpsPort;
+    if (port < 1) {
+        Tell("Must Select a COM Port for GPS on Options Form");
+        return GpsLoadOutcome::kNotStarted;
+    }
+    const MessageAnswer ready =
+        dialogs_.MessageBox("Configure GPS interface to send NMEA 0183 V2 data, then connect GPS to " +
+                                ComPortName(port) + ", using a special GPS data cable. Click 'OK' when ready",
+                            MessageButtons::OkCancel, "Connect Up GPS Device");
+    if (ready != MessageAnswer::Ok) return GpsLoadOutcome::kNotStarted;
+
+    ExchangeHooks hooks;
+    DialogServices& dialogs = dialogs_;
+    hooks.pause = [&dialogs](int milliseconds) {
+        using Clock = std::chrono::steady_clock;
+        const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
+        for (Clock::time_point now = Clock::now(); now < end; now = Clock::now()) {
+            std::this_thread::sleep_for(
+                std::min<Clock::duration>(end - now, std::chrono::milliseconds(kEventSliceMs)));
+            dialogs.DoEvents();
+        }
+    };
+    hooks.keepGoing = [&window, &dialogs] {
+        dialogs.DoEvents();
+        return !window.open || window.open();
+    };
+    hooks.status = [&window, &dialogs](const std::string& text) {
+        if (window.status) window.status(text);
+        dialogs.DoEvents();
+    };
+    state_.riseSetValid = false;
+    const GpsReading reading = ReadGps(comm_, port, hooks, state_.clock.year);
+    if (reading.status == GpsReadStatus::kOpenFailed) {
+        std::string text = "UNABLE TO OPEN COM " + std::to_string(port);
+        if (!reading.portDetail.empty()) text += "\n" + reading.portDetail;
+        Tell(text);
+        return GpsLoadOutcome::kUnsuccessful;
+    }
+    if (reading.status != GpsReadStatus::kOk) {
+        Tell("GPS Reading Unsuccessful");
+        return GpsLoadOutcome::kUnsuccessful;
+    }
+
+    bool timeSet = false;
+    if (!state_.doNotLoadTime) {
+        const platform::ClockSetStatus clock = setClock(reading.fix);
+        timeSet = clock.ok;
+        if (!clock.ok) Tell("The computer will not accept GPS time: " + clock.message);
+    }
+    ApplyGpsSite(state_.site, reading.fix);
+    state_.configDirty = true;
+    Tell(std::string("Successful GPS Reading. Location ") +
+         (timeSet ? "and Time have been set." : "has been set"));
+    return GpsLoadOutcome::kLoaded;
+}
+
+void ApplyGpsSite(ObserverSite& site, const GpsFix& fix) {
+    site.latitude = fix.latitude.value / kDegreesPerRadian;
+    site.latDegrees = fix.latitude.degrees;
+    site.latMinutes = fix.latitude.minutes;
+    site.latSign = fix.latitude.sign;
+    site.latSignText = fix.latitude.signText;
+    site.longitude = fix.longitude.value / kDegreesPerRadian;
+    site.lonDegrees = fix.longitude.degrees;
+    site.lonMinutes = fix.longitude.minutes;
+    site.lonSign = fix.longitude.sign;
+    site.lonSignText = fix.longitude.signText;
+    site.siteFromGps = true;
+}
+
+}  // namespace talvo
