@@ -39,13 +39,20 @@ TEST(SimOptions, ReadsEveryOption) {
     EXPECT_EQ(defaults.slewRate, 4.0);
     EXPECT_EQ(defaults.degreeMark, '\xDF');
     EXPECT_FALSE(defaults.hangUpAfter);
+    const SimOptions gps = Options("--protocol nmea --play r.log --loop --lat -33.5 --lon 151.25");
+    EXPECT_EQ(gps.protocol, Protocol::kNmea);
+    EXPECT_EQ(gps.playPath, "r.log");
+    EXPECT_TRUE(gps.loop);
+    EXPECT_EQ(gps.latDegrees, -33.5);
+    EXPECT_EQ(gps.lonDegrees, 151.25);
 }
 
 TEST(SimOptions, RefusesWhatCannotBeServed) {
     for (const char* line :
          {"", "--protocol meade", "--protocol lx200 --slew-rate 0", "--protocol lx200 --slew-rate fast",
           "--protocol lx200 --dec 91", "--protocol lx200 --ra 24", "--protocol lx200 --hang-up-after -1",
-          "--protocol lx200 --degree-mark colon", "--protocol lx200 --log", "--protocol lx200 --verbose"}) {
+          "--protocol lx200 --degree-mark colon", "--protocol lx200 --log", "--protocol lx200 --verbose",
+          "--protocol nmea --lat 90.5", "--protocol nmea --lon -181", "--protocol nmea --play"}) {
         EXPECT_NE(Parse(line).error, "") << line;
     }
 }
