@@ -1,6 +1,7 @@
-// talvo-sim: a GoTo telescope on a pseudo-terminal, for rehearsing without hardware and for the
-// tests. Prints the device path as the first line of standard output, then serves the chosen
-// protocol until SIGTERM or SIGINT (or --hang-up-after); status lines go to standard error.
+// talvo-sim: a GoTo telescope, or a GPS receiver sending NMEA, on a pseudo-terminal, for
+// rehearsing without hardware and for the tests. Prints the device path as the first line of
+// standard output, then serves the chosen protocol until SIGTERM or SIGINT (or --hang-up-after);
+// status lines go to standard error.
 #include <unistd.h>
 
 #include <chrono>
