@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "forms/window_exchange_hooks.h"
 #include "platform/data_dirs.h"
 #include "session/search_request.h"
 
@@ -30,6 +31,7 @@ FileSelect::FileSelect(SessionState& state, const platform::TimeZone& zone, Dial
     Command1.caption = "Load the selected file";
     Command1.toolTip = "Load the location and options of the selected file";
     Command2.caption = "Cancel";
+    ScopeGPS.caption = "Load Position from Telescope";
 }
 
 void FileSelect::Form_Load() {
@@ -40,6 +42,18 @@ void FileSelect::Form_Load() {
         control->foreColor = foreColor;
     }
     firstRunLoaded = false;
+    const ScopeSettings& scope = state_.scope;
+    ScopeGPS.visible = ScopeGPS.enabled = false;
+    if (scope.scopeType == 1) {
+        ScopeGPS.caption = "Load from Celestron GPS Scope";
+        ScopeGPS.toolTip = "Begin the process of loading data from a Celestron GPS telescope";
+        ScopeGPS.visible = ScopeGPS.enabled = scope.scopeHasGps;
+    } else if (scope.scopeType == 4) {
+        ScopeGPS.caption = "Load Position from Meade Scope";
+        ScopeGPS.toolTip = "Begin the process of loading data from a Meade Goto telescope";
+        ScopeGPS.visible = ScopeGPS.enabled = true;
+    }
+    GPSstatus.caption = "";
     ListFiles();
     visible = true;
 }
@@ -79,6 +93,17 @@ void FileSelect::Command1_Click() {
     search.MinimumAltitude = static_cast<float>(kNoMinimumAltitude);
     search.MaximumAltitude = static_cast<float>(kNoMaximumAltitude);
     search.FaintestMagnitude = static_cast<float>(DefaultFaintestMagnitude(state_));
+    visible = false;
+}
+
+void FileSelect::ScopeGPS_Click() {
+    if (siteCommands == nullptr) return;
+    Command1.enabled = ScopeGPS.enabled = false;
+    ExchangeHooks hooks = WindowExchangeHooks(dialogs_);
+    hooks.keepGoing = [this] { return visible; };  // closing the window abandons the wait
+    hooks.status = [this](const std::string& text) { GPSstatus.caption = text; };
+    static_cast<void>(siteCommands->LoadFromScope(hooks));
+    Command1.enabled = true;
     visible = false;
 }
 

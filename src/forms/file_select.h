@@ -8,6 +8,7 @@
 #include "forms/control.h"
 #include "forms/dialog_services.h"
 #include "forms/home_location.h"
+#include "forms/scope_site_commands.h"
 #include "platform/time_zone.h"
 #include "session/session_state.h"
 
@@ -27,6 +28,11 @@ public:
     std::string File1Pattern = "*.HOM";  // compared without regard to case
     Control Command1;                    // "Load the selected file"
     Control Command2;                    // "Cancel"
+    Control ScopeGPS;                    // load the site (and time) from the telescope
+    Control GPSstatus;                   // the status line of a reading
+
+    // Reads and applies the telescope's site; the main window's, shared with the options window.
+    ScopeSiteCommands* siteCommands = nullptr;
 
     // Set when the file just loaded was a first run's: the main window then opens the options
     // window with kFirstRunMessage.
@@ -40,6 +46,8 @@ public:
     // that cannot be loaded leaves the session as it was and the window open.
     void Command1_Click();
     void Command2_Click() { visible = false; }
+    // Reads the site from a Celestron GPS (type 1) or Meade (type 4) telescope, then closes.
+    void ScopeGPS_Click();
 
 private:
     void ListFiles();

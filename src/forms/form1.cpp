@@ -7,6 +7,7 @@
 #include "engine/solar_system.h"
 #include "engine/text_format.h"
 #include "engine/time_scales.h"
+#include "engine/time_zone.h"
 #include "platform/sky_chart.h"
 #include "session/body_selection.h"
 
@@ -46,6 +47,8 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
     Location.caption = state.homeFileName;
     Timer1.interval = kTickMilliseconds;
     comm.SetEventPump([this] { dialogs_.DoEvents(); });
+    scopeForm.siteCommands.daylightTime = [this] { return IsDaylightTime(zone_.Query()); };
+    fileSelect.siteCommands = &scopeForm.siteCommands;
 }
 
 std::array<Control*, 13> Form1::ObjectFields() {

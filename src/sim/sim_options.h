@@ -23,6 +23,10 @@ struct SimOptions {
     bool garbage = false;
     std::optional<unsigned long long> hangUpAfter;  // bytes received before the line is closed
     std::string linkPath;                           // empty: no link
+    double latitudeDegrees = 0.0;                   // the site: north positive
+    double longitudeDegrees = 0.0;                  // west positive
+    double utcOffsetHours = 0.0;                    // hours west positive: UTC = local + offset
+    double gpsDelaySeconds = 0.0;                   // NexStar: time until the GPS link and valid time
     bool help = false;
 };
 

@@ -10,12 +10,17 @@ namespace {
 constexpr int kLongestGarbage = 12;  // bytes; a garbage reply has 1 to this many
 
 std::unique_ptr<Responder> MakeResponder(const SimOptions& options, Mount& mount) {
+    const SimSite site{options.latitudeDegrees,
+                       options.longitudeDegrees,
+                       options.utcOffsetHours,
+                       options.gpsDelaySeconds,
+                       {}};
     switch (options.protocol) {
         case Protocol::kLx200:
             return std::make_unique<Lx200Responder>(
-                mount, Lx200Settings{options.highPrecision, options.degreeMark, options.refuseSlew});
+                mount, Lx200Settings{options.highPrecision, options.degreeMark, options.refuseSlew, site});
         case Protocol::kNexStar:
-            return std::make_unique<NexStarResponder>(mount, !options.notAligned);
+            return std::make_unique<NexStarResponder>(mount, !options.notAligned, site);
         case Protocol::kNexStarBinary:
             return std::make_unique<BinaryResponder>(mount, BinaryModel::kNexStar58);
         case Protocol::kGtBinary:

@@ -1,0 +1,117 @@
+#include "forms/scope_site_commands.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "engine/numeric.h"
+#include "engine/observer_site.h"
+#include "scope/scope_upload.h"
+
+namespace talvo {
+namespace {
+
+constexpr int kFirstUploadModel = 401;  // the Meade models that take a site and time
+constexpr int kLastUploadModel = 407;
+
+std::string Hours(double hours) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", hours);
+    return text;
+}
+
+}  // namespace
+
+std::string UtcOffsetWarning(double telescopeHours, double systemHours) {
+    return "Warning: Telescope UTC Offset " + Hours(telescopeHours) + " is Different from Window's " +
+           Hours(systemHours);
+}
+
+bool ScopeSiteCommands::DaylightTime() const {
+    if (daylightTime) return daylightTime();
+    return std::fabs(state_.site.utcOffsetHours - state_.site.standardOffsetHours) > 0.01;
+}
+
+void ScopeSiteCommands::Tell(const std::string& text) {
+    if (!state_.scriptMode) dialogs_.MessageBox(text, MessageButtons::Ok, "TALVO");
+}
+
+bool ScopeSiteCommands::LoadFromScope(const ExchangeHooks& hooks) {
+    const ScopeSettings& scope = state_.scope;
+    const bool celestron = scope.scopeType == 1;
+    if (!celestron && scope.scopeType != 4) return false;
+    if (celestron && !state_.clock.realTime) {
+        Tell("Must be in Real-Time Mode for GPS Operation");
+        return false;
+    }
+    state_.riseSetValid = false;
+    const SiteReadContext context{!state_.doNotLoadTime, state_.clock.year, DaylightTime()};
+    const SiteReading reading = celestron ? ReadCelestronGps(comm_, scope, context, hooks)
+                                          : ReadMeadeSite(comm_, scope, context, hooks);
+    return ApplyReading(reading, celestron);
+}
+
+bool ScopeSiteCommands::ApplyReading(const SiteReading& reading, bool celestron) {
+    if (reading.status != SiteReadStatus::kOk) {
+        if (!reading.error.empty()) Tell(reading.error);
+        return false;
+    }
+    ObserverSite& site = state_.site;
+    if (reading.offsetRead && std::fabs(reading.utcOffsetHours - site.utcOffsetHours) > 0.001) {
+        Tell(UtcOffsetWarning(reading.utcOffsetHours, site.utcOffsetHours));
+    }
+    if (reading.offsetRead) site.utcOffsetHours = static_cast<float>(reading.utcOffsetHours);
+    if (reading.timeRead && setSystemClock) {
+        const CivilMoment& utc = reading.utc;
+        const std::string refusal =
+            setSystemClock(utc.year, utc.month, utc.day, utc.hour, utc.minute, utc.second);
+        if (!refusal.empty()) {
+            Tell("The computer will not accept GPS time: " + refusal);
+            return false;
+        }
+    }
+    SetSite(site, reading.latitudeDegrees, reading.longitudeDegrees);
+    site.siteFromGps = celestron || state_.scope.scopeHasGps;
+    state_.configDirty = true;
+    state_.riseSetValid = false;
+    Tell(celestron ? "GPS Parameters Successfully Loaded from Telescope"
+                   : "Parameters Successfully Loaded from Telescope");
+    return true;
+}
+
+bool ScopeSiteCommands::Upload(const ExchangeHooks& hooks) {
+    const ScopeSettings& scope = state_.scope;
+    if (scope.scopeModel < kFirstUploadModel || scope.scopeModel > kLastUploadModel) {
+        Tell("Function not Available");
+        return false;
+    }
+    const ClockState& clock = state_.clock;
+    if (!clock.realTime) {
+        Tell("Must be in Real-Time Mode for Upload Operation");
+        return false;
+    }
+    if (IsTooCloseToMidnight(clock.hour, clock.minute, clock.second)) {
+        Tell("Date rollover, possible inconsistency. Try Again");
+        return false;
+    }
+    const ObserverSite& site = state_.site;
+    UploadValues values;
+    values.latitudeDegrees = site.latitude * kDegreesPerRadian;
+    values.longitudeDegrees = site.longitude * kDegreesPerRadian;
+    values.utcOffsetHours = UploadUtcOffset(site.utcOffsetHours, DaylightTime(), scope.autostarHandbox);
+    values.year = clock.year;
+    values.month = clock.month;
+    values.day = clock.day;
+    values.hour = clock.hour;
+    values.minute = clock.minute;
+    values.second = clock.second;
+    const UploadResult result = PlayUpload(comm_, scope.scopePort, values, hooks);
+    if (result.status != UploadStatus::kOk) {
+        if (!result.error.empty()) Tell(result.error);
+        return false;
+    }
+    hooks.Status("");
+    Tell("Successful Upload to Telescope");
+    return true;
+}
+
+}  // namespace talvo
