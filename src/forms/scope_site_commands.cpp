@@ -5,7 +5,6 @@
 
 #include "engine/numeric.h"
 #include "engine/observer_site.h"
-#include "scope/scope_upload.h"
 
 namespace talvo {
 namespace {
@@ -24,6 +23,22 @@ std::string Hours(double hours) {
 std::string UtcOffsetWarning(double telescopeHours, double systemHours) {
     return "Warning: Telescope UTC Offset " + Hours(telescopeHours) + " is Different from Window's " +
            Hours(systemHours);
+}
+
+UploadValues UploadValuesOf(const SessionState& state, bool daylightTime) {
+    const ObserverSite& site = state.site;
+    const ClockState& clock = state.clock;
+    UploadValues values;
+    values.latitudeDegrees = site.latitude * kDegreesPerRadian;
+    values.longitudeDegrees = site.longitude * kDegreesPerRadian;
+    values.utcOffsetHours = UploadUtcOffset(site.utcOffsetHours, daylightTime, state.scope.autostarHandbox);
+    values.year = clock.year;
+    values.month = clock.month;
+    values.day = clock.day;
+    values.hour = clock.hour;
+    values.minute = clock.minute;
+    values.second = clock.second;
+    return values;
 }
 
 bool ScopeSiteCommands::DaylightTime() const {
@@ -93,17 +108,7 @@ bool ScopeSiteCommands::Upload(const ExchangeHooks& hooks) {
         Tell("Date rollover, possible inconsistency. Try Again");
         return false;
     }
-    const ObserverSite& site = state_.site;
-    UploadValues values;
-    values.latitudeDegrees = site.latitude * kDegreesPerRadian;
-    values.longitudeDegrees = site.longitude * kDegreesPerRadian;
-    values.utcOffsetHours = UploadUtcOffset(site.utcOffsetHours, DaylightTime(), scope.autostarHandbox);
-    values.year = clock.year;
-    values.month = clock.month;
-    values.day = clock.day;
-    values.hour = clock.hour;
-    values.minute = clock.minute;
-    values.second = clock.second;
+    const UploadValues values = UploadValuesOf(state_, DaylightTime());
     const UploadResult result = PlayUpload(comm_, scope.scopePort, values, hooks);
     if (result.status != UploadStatus::kOk) {
         if (!result.error.empty()) Tell(result.error);

@@ -10,6 +10,7 @@
 #include "platform/serial_port.h"
 #include "scope/scope_link.h"
 #include "scope/scope_site_reads.h"
+#include "scope/scope_upload.h"
 #include "session/session_state.h"
 
 namespace talvo {
@@ -51,6 +52,10 @@ private:
     platform::CommIO& comm_;
     DialogServices& dialogs_;
 };
+
+// What an upload gives the telescope: the session's site, its UTC offset (with daylight time
+// as UploadUtcOffset adds it) and the clock's local date and time.
+UploadValues UploadValuesOf(const SessionState& state, bool daylightTime);
 
 // "Warning: Telescope UTC Offset -4 is Different from Window's -5" (hours, west positive).
 std::string UtcOffsetWarning(double telescopeHours, double systemHours);

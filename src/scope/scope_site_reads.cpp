@@ -1,5 +1,6 @@
 #include "scope/scope_site_reads.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -13,8 +14,8 @@ constexpr double kLargestMinutes = 59.9999;              // minutes of a site ar
 constexpr double kGpsUnitsPerDegree = 46603.3777777778;  // 2^24 units / 360 degrees
 constexpr int kGpsDevice = 176;                          // the GPS unit on the telescope's bus
 constexpr int kGpsPauseForAnswerMs = 100;
-constexpr int kGpsReadSize = 16;
-constexpr int kGpsPollMs = 500;  // between link and time-valid questions
+constexpr int kGpsReadSize = 16;  // the most an answer is read as when its length is unknown
+constexpr int kGpsPollMs = 500;   // between link and time-valid questions
 
 bool AllDigits(const std::string& text, std::size_t from, std::size_t count) {
     if (from + count > text.size()) return false;
@@ -263,7 +264,9 @@ std::optional<std::string> AskGps(ScopePort& port, int portNumber, int commandId
                                   const std::string& errorText, const ExchangeHooks& hooks,
                                   SiteReading& failure) {
     const std::optional<std::string> reply =
-        port.AskBytewise(GpsQuery(commandId, length), kGpsReadSize, hooks, kGpsPauseForAnswerMs);
+        // The answer is its data and "#": waiting for more would only wait out the read's time limit.
+        port.AskBytewise(GpsQuery(commandId, length), std::min(length + 1, kGpsReadSize), hooks,
+                         kGpsPauseForAnswerMs);
     if (!reply) {
         failure = PortFailure(port, portNumber);
         return std::nullopt;
