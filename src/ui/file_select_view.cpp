@@ -31,6 +31,10 @@ FileSelectView::FileSelectView(FileSelect& model, QWidget* parent) : QDialog(par
     buttons->addWidget(load_);
     buttons->addWidget(cancel_);
     layout->addLayout(buttons);
+    scopeGps_ = new QPushButton(this);
+    layout->addWidget(scopeGps_);
+    gpsStatus_ = new QLabel(this);
+    layout->addWidget(gpsStatus_);
     resize(420, 360);
 
     connect(files_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
@@ -48,6 +52,10 @@ FileSelectView::FileSelectView(FileSelect& model, QWidget* parent) : QDialog(par
     });
     connect(cancel_, &QPushButton::clicked, this, [this] {
         model_.Command2_Click();
+        AfterEvent();
+    });
+    connect(scopeGps_, &QPushButton::clicked, this, [this] {
+        model_.ScopeGPS_Click();
         AfterEvent();
     });
     for (const std::string& file : model_.File1.items) files_->addItem(ToQString(file));
@@ -69,6 +77,9 @@ void FileSelectView::Redraw() {
     ApplyControl(load_, model_.Command1);
     cancel_->setText(ToQString(model_.Command2.caption));
     ApplyControl(cancel_, model_.Command2);
+    scopeGps_->setText(ToQString(model_.ScopeGPS.caption));
+    ApplyControl(scopeGps_, model_.ScopeGPS);
+    gpsStatus_->setText(ToQString(model_.GPSstatus.caption));
 }
 
 }  // namespace talvo::ui

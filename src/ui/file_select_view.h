@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -23,6 +24,8 @@ private:
     QListWidget* files_;
     QPushButton* load_;
     QPushButton* cancel_;
+    QPushButton* scopeGps_;  // ScopeGPS
+    QLabel* gpsStatus_;      // GPSstatus
 };
 
 }  // namespace talvo::ui

@@ -42,7 +42,7 @@ TEST(FileSelectView, ListsTheFilesAndLoadsTheOneClicked) {
     EXPECT_EQ(files->item(1)->text(), QString("b.hom"));
     EXPECT_TRUE(view.styleSheet().contains("color: " + Css(kWhite)));
     const QList<QPushButton*> buttons = view.findChildren<QPushButton*>();
-    ASSERT_EQ(buttons.size(), 2);
+    ASSERT_EQ(buttons.size(), 3);  // load, cancel and the telescope button
     EXPECT_EQ(buttons[0]->text(), QString("Load the selected file"));
 
     files->setCurrentRow(0);
