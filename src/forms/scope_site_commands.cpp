@@ -62,6 +62,8 @@ bool ScopeSiteCommands::LoadFromScope(const ExchangeHooks& hooks) {
     const SiteReadContext context{!state_.doNotLoadTime, state_.clock.year, DaylightTime()};
     const SiteReading reading = celestron ? ReadCelestronGps(comm_, scope, context, hooks)
                                           : ReadMeadeSite(comm_, scope, context, hooks);
+    // A write that fails once the window has closed is how an abandoned wait ends: nothing to say.
+    if (reading.status == SiteReadStatus::kWriteFailed && !hooks.KeepGoing()) return false;
     return ApplyReading(reading, celestron);
 }
 
@@ -111,7 +113,8 @@ bool ScopeSiteCommands::Upload(const ExchangeHooks& hooks) {
     const UploadValues values = UploadValuesOf(state_, DaylightTime());
     const UploadResult result = PlayUpload(comm_, scope.scopePort, values, hooks);
     if (result.status != UploadStatus::kOk) {
-        if (!result.error.empty()) Tell(result.error);
+        const bool abandoned = result.status == UploadStatus::kWriteFailed && !hooks.KeepGoing();
+        if (!result.error.empty() && !abandoned) Tell(result.error);
         return false;
     }
     hooks.Status("");

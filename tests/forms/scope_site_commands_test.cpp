@@ -6,7 +6,9 @@
 
 #include <cmath>
 
+#include "catalog/catalog_fixture.h"
 #include "engine/numeric.h"
+#include "forms/scope_form.h"
 #include "support/scripted_dialogs.h"
 
 namespace talvo {
@@ -112,6 +114,20 @@ TEST_F(ScopeSiteCommandsTest, CelestronReadingNeedsRealTime) {
     state.clock.realTime = false;
     EXPECT_FALSE(commands.LoadFromScope(ExchangeHooks{}));
     EXPECT_EQ(dialogs.MessageTexts(), "Must be in Real-Time Mode for GPS Operation");
+}
+
+TEST_F(ScopeSiteCommandsTest, OptionsWindowUploadRefusedAtTheEndOfTheDayClosesTheWindow) {
+    testing::RecordingMainWindow main;
+    ScopeForm form{state, dialogs, comm, main};
+    state.scope.scopeModel = 401;
+    state.scope.scopeType = 4;
+    form.Form_Load();
+    ASSERT_TRUE(form.Upload.enabled);
+    state.clock.hour = 23, state.clock.minute = 59, state.clock.second = 57;
+    form.Upload_Click();
+    EXPECT_EQ(dialogs.MessageTexts(), "Date rollover, possible inconsistency. Try Again");
+    EXPECT_FALSE(form.visible);
+    EXPECT_FALSE(comm.IsOpen(kScopeSlot));
 }
 
 }  // namespace
