@@ -40,6 +40,8 @@ CliCommand AddGotoCommand(CLI::App& program);
 CliCommand AddScopePositionCommand(CLI::App& program);
 CliCommand AddPortsCommand(CLI::App& program);
 CliCommand AddGpsCommand(CLI::App& program);
+CliCommand AddScopeSiteCommand(CLI::App& program);
+CliCommand AddScopeUploadCommand(CLI::App& program);
 
 // Writes the one line that says what is wrong with the arguments of `command` ("" before a
 // command is known) and returns the exit code for it.

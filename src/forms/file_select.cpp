@@ -6,6 +6,7 @@
 #include <system_error>
 #include <utility>
 
+#include "forms/window_exchange_hooks.h"
 #include "platform/data_dirs.h"
 #include "session/search_request.h"
 
@@ -35,6 +36,7 @@ FileSelect::FileSelect(SessionState& state, const platform::TimeZone& zone, Dial
     Check1.caption = "Load Time From GPS or Scope";
     Check1.toolTip = "If this box is unchecked, the GPS will set the location, but not the time";
     GPSstatus.caption = "GPS Status";
+    ScopeGPS.caption = "Load Position from Telescope";
 }
 
 void FileSelect::Form_Load() {
@@ -50,6 +52,17 @@ void FileSelect::Form_Load() {
     GPSstatus.caption = "GPS Status";
     GPSload.enabled = true;
     Command1.enabled = true;
+    const ScopeSettings& scope = state_.scope;
+    ScopeGPS.visible = ScopeGPS.enabled = false;
+    if (scope.scopeType == 1) {
+        ScopeGPS.caption = "Load from Celestron GPS Scope";
+        ScopeGPS.toolTip = "Begin the process of loading data from a Celestron GPS telescope";
+        ScopeGPS.visible = ScopeGPS.enabled = scope.scopeHasGps;
+    } else if (scope.scopeType == 4) {
+        ScopeGPS.caption = "Load Position from Meade Scope";
+        ScopeGPS.toolTip = "Begin the process of loading data from a Meade Goto telescope";
+        ScopeGPS.visible = ScopeGPS.enabled = true;
+    }
     ListFiles();
     visible = true;
 }
@@ -107,6 +120,7 @@ void FileSelect::GPSload_Click() {
     window.open = [this] { return visible; };
     GPSload.enabled = false;
     Command1.enabled = false;
+    ScopeGPS.enabled = false;
     const GpsLoadOutcome outcome = gps->LoadFromGps(window);
     if (outcome != GpsLoadOutcome::kNotStarted && refreshMain_) refreshMain_();
     visible = false;
@@ -116,6 +130,20 @@ void FileSelect::Check1_Click(bool checked) {
     Check1.value = checked;
     state_.doNotLoadTime = !checked;
     state_.configDirty = true;
+}
+
+void FileSelect::ScopeGPS_Click() {
+    if (siteCommands == nullptr) return;
+    Command1.enabled = ScopeGPS.enabled = GPSload.enabled = false;
+    ExchangeHooks hooks = WindowExchangeHooks(dialogs_);
+    hooks.keepGoing = [this] { return visible; };  // closing the window abandons the wait
+    hooks.status = [this](const std::string& text) {
+        GPSstatus.caption = text;
+        if (statusChanged) statusChanged();
+    };
+    static_cast<void>(siteCommands->LoadFromScope(hooks));
+    Command1.enabled = true;
+    visible = false;
 }
 
 }  // namespace talvo

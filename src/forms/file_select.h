@@ -11,6 +11,7 @@
 #include "forms/dialog_services.h"
 #include "forms/gps_commands.h"
 #include "forms/home_location.h"
+#include "forms/scope_site_commands.h"
 #include "platform/time_zone.h"
 #include "session/session_state.h"
 
@@ -33,6 +34,10 @@ public:
     Control GPSload;                     // "Load From GPS Device"
     CheckControl Check1;                 // "Load Time From GPS or Scope": checked unless doNotLoadTime
     Control GPSstatus;                   // the GPS reading's status line
+    Control ScopeGPS;                    // load the site (and time) from the telescope
+
+    // Reads and applies the telescope's site; the main window's, shared with the options window.
+    ScopeSiteCommands* siteCommands = nullptr;
 
     // Set when the file just loaded was a first run's: the main window then opens the options
     // window with kFirstRunMessage.
@@ -46,6 +51,8 @@ public:
     // that cannot be loaded leaves the session as it was and the window open.
     void Command1_Click();
     void Command2_Click() { visible = false; }
+    // Reads the site from a Celestron GPS (type 1) or Meade (type 4) telescope, then closes.
+    void ScopeGPS_Click();
 
     // Gives the window the serial ports for GPSload, and what refreshes the main window after a
     // reading. Until then GPSload does nothing.

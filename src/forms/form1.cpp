@@ -7,6 +7,8 @@
 #include "engine/solar_system.h"
 #include "engine/text_format.h"
 #include "engine/time_scales.h"
+#include "engine/time_zone.h"
+#include "platform/set_system_clock.h"
 #include "platform/sky_chart.h"
 #include "session/body_selection.h"
 
@@ -50,6 +52,14 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
         ReadClock();
         RefreshAll();
     });
+    scopeForm.siteCommands.daylightTime = [this] { return IsDaylightTime(zone_.Query()); };
+    scopeForm.siteCommands.setSystemClock = [](int year, int month, int day, int hour, int minute,
+                                               int second) {
+        const platform::ClockSetStatus set =
+            platform::SetSystemClockUtc(year, month, day, hour, minute, second);
+        return set.ok ? std::string() : set.message;
+    };
+    fileSelect.siteCommands = &scopeForm.siteCommands;
 }
 
 std::array<Control*, 13> Form1::ObjectFields() {

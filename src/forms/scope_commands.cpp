@@ -1,16 +1,13 @@
 #include "forms/scope_commands.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <thread>
 
 #include "engine/solar_system.h"
+#include "forms/window_exchange_hooks.h"
 
 namespace talvo {
 namespace {
-
-constexpr int kEventSliceMs = 10;  // a pause lets window events run at least this often
 
 const char* kTitle = "TALVO";
 
@@ -47,20 +44,7 @@ std::string VisibleReply(const std::string& reply) {
     return text;
 }
 
-ExchangeHooks ScopeCommands::Hooks() const {
-    ExchangeHooks hooks;
-    DialogServices& dialogs = dialogs_;
-    hooks.pause = [&dialogs](int milliseconds) {
-        using Clock = std::chrono::steady_clock;
-        const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
-        for (Clock::time_point now = Clock::now(); now < end; now = Clock::now()) {
-            std::this_thread::sleep_for(
-                std::min<Clock::duration>(end - now, std::chrono::milliseconds(kEventSliceMs)));
-            dialogs.DoEvents();
-        }
-    };
-    return hooks;
-}
+ExchangeHooks ScopeCommands::Hooks() const { return WindowExchangeHooks(dialogs_); }
 
 void ScopeCommands::Tell(const std::string& text) {
     if (!state_.scriptMode) dialogs_.MessageBox(text, MessageButtons::Ok, kTitle);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/text_format.h"
+#include "forms/window_exchange_hooks.h"
 #include "platform/com_names.h"
 #include "platform/tty_description.h"
 #include "scope/scope_models.h"
@@ -56,7 +57,7 @@ std::string EpochText(double epoch) { return Trimmed(StrNumber(epoch)); }
 
 ScopeForm::ScopeForm(SessionState& state, DialogServices& dialogs, platform::CommIO& comm,
                      MainWindowHooks& main)
-    : state_(state), dialogs_(dialogs), comm_(comm), main_(main) {
+    : siteCommands(state, comm, dialogs), state_(state), dialogs_(dialogs), comm_(comm), main_(main) {
     for (const ScopeModelEntry& entry : kScopeModels) List1.items.emplace_back(entry.text);
     for (const ScopeSizeEntry& entry : kScopeSizes) ScopeSizeList.items.emplace_back(entry.text);
     SkyList.items.assign(kSkyEntries.begin(), kSkyEntries.end());
@@ -272,7 +273,15 @@ void ScopeForm::Check1_Click(bool checked) {
 }
 
 void ScopeForm::Upload_Click() {
-    Tell("Upload Location and Time to Scope: this function is not available yet in this version of TALVO.");
+    Upload.enabled = false;
+    OK.enabled = false;
+    ExchangeHooks hooks = WindowExchangeHooks(dialogs_);
+    hooks.keepGoing = [this] { return visible; };  // closing the window abandons the wait
+    hooks.status = [this](const std::string& text) { ScopeStatus.caption = text; };
+    static_cast<void>(siteCommands.Upload(hooks));
+    OK.enabled = true;
+    visible = false;
+    Form_Unload();
 }
 
 bool ScopeForm::OK_Click() {

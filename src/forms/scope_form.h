@@ -9,6 +9,7 @@
 #include "forms/control.h"
 #include "forms/dialog_services.h"
 #include "forms/main_window_hooks.h"
+#include "forms/scope_site_commands.h"
 #include "forms/searching.h"
 #include "platform/serial_port.h"
 #include "session/session_state.h"
@@ -49,6 +50,8 @@ public:
 
     // The progress window of the port search.
     Searching searching;
+    // The upload of the site and time (its clock and daylight hooks are the main window's).
+    ScopeSiteCommands siteCommands;
 
     void Form_Load();
     void ComSearch_Click();

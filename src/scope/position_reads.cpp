@@ -4,20 +4,12 @@
 #include <cstdlib>
 
 #include "scope/goto_commands.h"
+#include "scope/scope_port.h"
 
 namespace talvo {
 namespace {
 
 constexpr double kUnitsPerDegree = 182.0444444;  // 65536 units a revolution / 360
-constexpr int kPauseBeforeQueryMs = 5;
-constexpr int kPauseForAnswerMs = 50;
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-int Digits(const std::string& text, std::size_t from, std::size_t count) {
-    return std::atoi(text.substr(from, count).c_str());
-}
-
 std::optional<int> Hex4(const std::string& text, std::size_t from) {
     int value = 0;
     for (std::size_t i = from; i < from + 4; ++i) {
@@ -45,62 +37,24 @@ void StoreDeclination(GotoPosition& position, double degrees) {
     position.decSign = (degrees < 0.0 && position.decDegrees == 0) ? -1 : 1;
 }
 
-// One open port for the length of a read; closed again however the read ends.
-class ScopePort {
-public:
-    ScopePort(platform::CommIO& comm, PositionRead& read) : comm_(comm), read_(read) {}
-    ~ScopePort() { static_cast<void>(comm_.CommClose(kScopeSlot)); }
-    ScopePort(const ScopePort&) = delete;
-    ScopePort& operator=(const ScopePort&) = delete;
-
-    bool Open(int port) {
-        if (comm_.CommOpen(kScopeSlot, ComPortName(port), kGotoMode) != 0) {
-            read_.status = PositionReadStatus::kOpenFailed;
-            read_.portDetail = comm_.CommLastError().message;
-            return false;
-        }
-        static_cast<void>(comm_.CommFlush(kScopeSlot));  // answers left from an earlier exchange
-        return true;
+// The read's status for a port that ended the exchange early.
+PositionRead PortFailure(const ScopePort& port) {
+    PositionRead read;
+    switch (port.Fault()) {
+        case PortFault::kOpenFailed:
+            read.status = PositionReadStatus::kOpenFailed;
+            break;
+        case PortFault::kWriteFailed:
+            read.status = PositionReadStatus::kWriteFailed;
+            break;
+        case PortFault::kNone:
+        case PortFault::kAbandoned:
+            read.status = PositionReadStatus::kAbandoned;
+            break;
     }
-
-    // Sends `query` until the telescope answers; the answer (LastAnswer of what came), or nothing
-    // with the read's status set. What an earlier query left is dropped first.
-    std::optional<std::string> Ask(const std::string& query, int size, const ExchangeHooks& hooks) {
-        static_cast<void>(comm_.CommFlush(kScopeSlot));  // a failure shows in the write that follows
-        for (;;) {
-            hooks.Pause(kPauseBeforeQueryMs);
-            if (comm_.CommWrite(kScopeSlot, query) != static_cast<std::int32_t>(query.size())) {
-                read_.status = PositionReadStatus::kWriteFailed;
-                read_.portDetail = comm_.CommLastError().message;
-                return std::nullopt;
-            }
-            hooks.Pause(kPauseForAnswerMs);
-            std::string answer;
-            // A read that fails closes a vanished device's slot; the next write then says so.
-            if (comm_.CommRead(kScopeSlot, answer, size) > 0) return LastAnswer(answer);
-            if (!hooks.KeepGoing()) {
-                read_.status = PositionReadStatus::kAbandoned;
-                return std::nullopt;
-            }
-        }
-    }
-
-private:
-    platform::CommIO& comm_;
-    PositionRead& read_;
-};
-
-}  // namespace
-
-std::string LastAnswer(const std::string& received) {
-    const std::size_t end = received.rfind('#');
-    if (end == std::string::npos) return received;
-    const std::size_t previous = end == 0 ? std::string::npos : received.rfind('#', end - 1);
-    const std::size_t start = previous == std::string::npos ? 0 : previous + 1;
-    return received.substr(start, end + 1 - start);
+    read.portDetail = port.Detail();
+    return read;
 }
-
-namespace {
 
 PositionRead Refused(PositionRead read, PositionReadStatus status, std::string reply) {
     read.status = status;
@@ -167,12 +121,12 @@ PositionRead ReadNexStarPosition(platform::CommIO& comm, const ScopeSettings& sc
                                  const ExchangeHooks& hooks) {
     PositionRead read;
     static_cast<void>(comm.CommClose(kScopeSlot));
-    ScopePort port(comm, read);
-    if (!port.Open(scope.scopePort)) return read;
+    ScopePort port(comm);
+    if (!port.Open(scope.scopePort)) return PortFailure(port);
     hooks.Status(NexStarWaitingText(scope.scopeModel));
 
     const std::optional<std::string> alignment = port.Ask("J", 2, hooks);
-    if (!alignment) return read;
+    if (!alignment) return PortFailure(port);
     if (alignment->size() != 2 || (*alignment)[1] != '#') {
         return Refused(read, PositionReadStatus::kInvalidAlignment, *alignment);
     }
@@ -182,7 +136,7 @@ PositionRead ReadNexStarPosition(platform::CommIO& comm, const ScopeSettings& sc
     }
 
     const std::optional<std::string> answer = port.Ask("E", 10, hooks);
-    if (!answer) return read;
+    if (!answer) return PortFailure(port);
     const std::optional<GotoPosition> position = ParseNexStarPosition(*answer);
     if (!position) return Refused(read, PositionReadStatus::kInvalidPosition, *answer);
     read.status = PositionReadStatus::kOk;
@@ -194,18 +148,18 @@ PositionRead ReadLx200Position(platform::CommIO& comm, const ScopeSettings& scop
                                const ExchangeHooks& hooks) {
     PositionRead read;
     static_cast<void>(comm.CommClose(kScopeSlot));
-    ScopePort port(comm, read);
-    if (!port.Open(scope.scopePort)) return read;
+    ScopePort port(comm);
+    if (!port.Open(scope.scopePort)) return PortFailure(port);
 
     hooks.Status("Waiting for Scope Right Ascension.");
     const std::optional<std::string> ra = port.Ask("#:GR#", 8, hooks);
-    if (!ra) return read;
+    if (!ra) return PortFailure(port);
     std::optional<GotoPosition> position = ParseLx200RightAscension(*ra);
     if (!position) return Refused(read, PositionReadStatus::kInvalidRa, *ra);
 
     hooks.Status("Waiting for Scope Declination.");
     const std::optional<std::string> dec = port.Ask("#:GD#", 7, hooks);
-    if (!dec) return read;
+    if (!dec) return PortFailure(port);
     if (!ParseLx200Declination(*dec, *position)) return Refused(read, PositionReadStatus::kInvalidDec, *dec);
     read.status = PositionReadStatus::kOk;
     read.position = *position;

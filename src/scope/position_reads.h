@@ -8,6 +8,7 @@
 #include "platform/serial_port.h"
 #include "scope/goto_position.h"
 #include "scope/scope_link.h"
+#include "scope/scope_port.h"
 #include "session/scope_settings.h"
 
 namespace talvo {
@@ -44,10 +45,6 @@ std::string NexStarWaitingText(int scopeModel);
 // answer comes, and checks them. The slot is closed at the end.
 [[nodiscard]] PositionRead ReadLx200Position(platform::CommIO& comm, const ScopeSettings& scope,
                                              const ExchangeHooks& hooks);
-
-// The last answer ending in "#" in what came back (all of it when no "#" came). A telescope
-// slower than the pause after a query is asked again, and its answers then arrive together.
-std::string LastAnswer(const std::string& received);
 
 // "34AB,12CE#": four hex digits of right ascension and of declination (either case), 65536 units
 // a revolution; declinations above 180 degrees are southern. Nothing when the answer is not

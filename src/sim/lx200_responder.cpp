@@ -67,7 +67,6 @@ std::optional<double> ParseLx200Declination(std::string_view text) {
 Lx200Responder::Lx200Responder(Mount& mount, const Lx200Settings& settings)
     : mount_(mount), settings_(settings), target_(mount.Target()) {}
 
-// Site and time commands (:Gt#, :Gg#, :GC#, :SC...#) take a row here and a handler each.
 const std::vector<Lx200Responder::Command>& Lx200Responder::Commands() {
     static const std::vector<Command> kCommands = {
         {"GR", false, &Lx200Responder::GetRightAscension},
@@ -77,6 +76,16 @@ const std::vector<Lx200Responder::Command>& Lx200Responder::Commands() {
         {"MS", false, &Lx200Responder::Slew},
         {"Q", false, &Lx200Responder::Stop},
         {"U", false, &Lx200Responder::TogglePrecision},
+        {"Gt", false, &Lx200Responder::GetLatitude},
+        {"Gg", false, &Lx200Responder::GetLongitude},
+        {"GG", false, &Lx200Responder::GetUtcOffset},
+        {"GC", false, &Lx200Responder::GetDate},
+        {"GL", false, &Lx200Responder::GetTime},
+        {"St", true, &Lx200Responder::SetSiteOrTime},
+        {"Sg", true, &Lx200Responder::SetSiteOrTime},
+        {"SG", true, &Lx200Responder::SetSiteOrTime},
+        {"SL", true, &Lx200Responder::SetSiteOrTime},
+        {"SC", true, &Lx200Responder::SetDate},
     };
     return kCommands;
 }
@@ -172,6 +181,65 @@ std::string Lx200Responder::Stop(std::string_view /*argument*/, double now) {
 std::string Lx200Responder::TogglePrecision(std::string_view /*argument*/, double /*now*/) {
     settings_.highPrecision = !settings_.highPrecision;
     return {};
+}
+
+std::string Lx200Responder::Tick(double now) {
+    if (dateUpdateAt_ < 0.0 || now < dateUpdateAt_) return {};
+    dateUpdateAt_ = -1.0;
+    return kDateUpdateText;
+}
+
+namespace {
+
+// "sDD*MM" or "sDDD*MM" from degrees: the sign, whole degrees in `width` digits and whole minutes.
+std::string SignedAngle(double degrees, int width, char mark) {
+    const long minutes = std::lround(std::abs(degrees) * 60.0);
+    char text[32];
+    std::snprintf(text, sizeof text, "%c%0*ld%c%02ld#", degrees < 0.0 && minutes != 0 ? '-' : '+', width,
+                  minutes / 60, mark, minutes % 60);
+    return text;
+}
+
+}  // namespace
+
+std::string Lx200Responder::GetLatitude(std::string_view /*argument*/, double /*now*/) {
+    return SignedAngle(settings_.site.latitudeDegrees, 2, settings_.degreeMark);
+}
+
+std::string Lx200Responder::GetLongitude(std::string_view /*argument*/, double /*now*/) {
+    return SignedAngle(settings_.site.longitudeDegrees, 3, settings_.degreeMark);
+}
+
+std::string Lx200Responder::GetUtcOffset(std::string_view /*argument*/, double /*now*/) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%c%04.1f#", settings_.site.utcOffsetHours < 0.0 ? '-' : '+',
+                  std::abs(settings_.site.utcOffsetHours));
+    return text;
+}
+
+std::string Lx200Responder::GetDate(std::string_view /*argument*/, double /*now*/) {
+    const SimMoment local = SiteMoment(settings_.site, true);
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d/%02d/%02d#", local.month, local.day, local.year % 100);
+    return text;
+}
+
+std::string Lx200Responder::GetTime(std::string_view /*argument*/, double /*now*/) {
+    const SimMoment local = SiteMoment(settings_.site, true);
+    char text[32];
+    std::snprintf(text, sizeof text, "%02d:%02d:%02d#", local.hour, local.minute, local.second);
+    return text;
+}
+
+// Site, offset and time are taken as they come; the simulator keeps its own.
+std::string Lx200Responder::SetSiteOrTime(std::string_view argument, double /*now*/) {
+    return argument.empty() ? "0" : "1";
+}
+
+std::string Lx200Responder::SetDate(std::string_view argument, double now) {
+    if (argument.empty()) return "0";
+    dateUpdateAt_ = now + kDateUpdateDelay;
+    return "1";
 }
 
 }  // namespace talvo::sim

@@ -1,14 +1,38 @@
 #include "sim/nexstar_responder.h"
 
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
 #include "sim/revolution_units.h"
 
 namespace talvo::sim {
 
-NexStarResponder::NexStarResponder(Mount& mount, bool aligned) : mount_(mount), aligned_(aligned) {}
+namespace {
+
+constexpr unsigned char kGpsDevice = 176;
+constexpr double kGpsUnitsPerDegree = 16777216.0 / 360.0;  // 24-bit angles
+
+// A coordinate as the GPS unit's three bytes: a negative one has 128 added to its first byte
+// and carries 180 degrees less its size.
+std::string Angle24(double degrees) {
+    const bool negative = degrees < 0.0;
+    const double size = negative ? 180.0 - std::abs(degrees) : degrees;
+    auto units = static_cast<std::uint32_t>(std::lround(size * kGpsUnitsPerDegree)) & 0x7FFFFF;
+    if (negative) units |= 0x800000;
+    return {static_cast<char>(units >> 16), static_cast<char>(units >> 8 & 0xFF),
+            static_cast<char>(units & 0xFF)};
+}
+
+}  // namespace
+
+NexStarResponder::NexStarResponder(Mount& mount, bool aligned, SimSite site)
+    : mount_(mount), aligned_(aligned), site_(std::move(site)) {}
 
 std::vector<std::string> NexStarResponder::Receive(std::string_view bytes, double now) {
     std::vector<std::string> replies;
     if (bytes.empty()) return replies;
+    if (firstByte_ < 0.0) firstByte_ = now;
     if (!pending_.empty() && now - lastByte_ > kPartialCommandLimit) pending_.clear();
     lastByte_ = now;
     pending_.append(bytes);
@@ -54,6 +78,10 @@ bool NexStarResponder::TakeCommand(double now, std::vector<std::string>& replies
             mount_.Stop(now);
             reply = "#";
             break;
+        case 'P':
+            length = 8;
+            if (pending_.size() >= length) reply = PassThrough(std::string_view(pending_).substr(0, 8), now);
+            break;
         case 'V':
             reply = std::string("\x04\x16#", 3);  // version 4.22
             break;
@@ -81,6 +109,38 @@ std::string NexStarResponder::Goto(std::string_view angles, std::size_t digits, 
                     : FromUnits32(*ra, *dec);
     mount_.GoTo(target, now);
     return "#";
+}
+
+std::string NexStarResponder::PassThrough(std::string_view command, double now) {
+    if (static_cast<unsigned char>(command[2]) != kGpsDevice) return {};
+    const bool fixed = now - firstByte_ >= site_.gpsDelaySeconds;
+    const SimMoment utc = SiteMoment(site_, false);
+    std::string data;
+    switch (static_cast<unsigned char>(command[3])) {
+        case 55:  // linked
+        case 54:  // time valid
+            data = fixed ? "\x01" : std::string(1, '\0');
+            break;
+        case 1:
+            data = Angle24(site_.latitudeDegrees);
+            break;
+        case 2:
+            data = Angle24(site_.longitudeDegrees);
+            break;
+        case 3:
+            data = {static_cast<char>(utc.month), static_cast<char>(utc.day)};
+            break;
+        case 4:
+            data = {static_cast<char>(utc.year >> 8), static_cast<char>(utc.year & 0xFF)};
+            break;
+        case 51:
+            data = {static_cast<char>(utc.hour), static_cast<char>(utc.minute),
+                    static_cast<char>(utc.second)};
+            break;
+        default:
+            return {};
+    }
+    return data + "#";
 }
 
 }  // namespace talvo::sim

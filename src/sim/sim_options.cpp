@@ -38,6 +38,10 @@ const char* SimUsage() {
            "  --high-precision       LX200: HH:MM:SS and sDD*MM:SS replies from the start\n"
            "  --degree-mark dfh|star LX200 degree separator in replies (default dfh, byte 0xDF)\n"
            "  --refuse-slew          LX200: :MS# answers 1Object Below Horizon#\n"
+           "  --lat DEGREES          site latitude, north positive (default 0)\n"
+           "  --lon DEGREES          site longitude, WEST positive (default 0)\n"
+           "  --utc-offset HOURS     hours west of UTC: UTC = local + offset (default 0)\n"
+           "  --gps-delay SECONDS    NexStar: GPS link and valid time after this long (default 0)\n"
            "  --log FILE             log every byte received and sent\n"
            "  --no-reply             read and log, never answer\n"
            "  --garbage              answer every command with random bytes\n"
@@ -91,6 +95,34 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& arguments) {
              o.slewRate = *rate;
              return {};
          }},
+        {"--lat",
+         [&](const std::string& v) -> std::string {
+             const auto degrees = Number(v);
+             if (!degrees || std::abs(*degrees) > 90.0) return "--lat needs degrees from -90 to 90";
+             o.latitudeDegrees = *degrees;
+             return {};
+         }},
+        {"--lon",
+         [&](const std::string& v) -> std::string {
+             const auto degrees = Number(v);
+             if (!degrees || std::abs(*degrees) > 180.0) return "--lon needs degrees from -180 to 180";
+             o.longitudeDegrees = *degrees;
+             return {};
+         }},
+        {"--utc-offset",
+         [&](const std::string& v) -> std::string {
+             const auto hours = Number(v);
+             if (!hours || std::abs(*hours) > 14.0) return "--utc-offset needs hours from -14 to 14";
+             o.utcOffsetHours = *hours;
+             return {};
+         }},
+        {"--gps-delay",
+         [&](const std::string& v) -> std::string {
+             const auto seconds = Number(v);
+             if (!seconds || *seconds < 0.0) return "--gps-delay needs seconds from 0";
+             o.gpsDelaySeconds = *seconds;
+             return {};
+         }},
         {"--degree-mark",
          [&](const std::string& v) -> std::string {
              if (v != "dfh" && v != "star") return "--degree-mark is dfh or star";
@@ -111,20 +143,6 @@ ParsedOptions ParseSimOptions(const std::vector<std::string>& arguments) {
          [&](const std::string& v) -> std::string {
              o.playPath = v;
              return v.empty() ? "--play needs a file" : "";
-         }},
-        {"--lat",
-         [&](const std::string& v) -> std::string {
-             const auto degrees = Number(v);
-             if (!degrees || std::abs(*degrees) > 90.0) return "--lat needs degrees from -90 to 90";
-             o.latDegrees = *degrees;
-             return {};
-         }},
-        {"--lon",
-         [&](const std::string& v) -> std::string {
-             const auto degrees = Number(v);
-             if (!degrees || std::abs(*degrees) > 180.0) return "--lon needs degrees from -180 to 180";
-             o.lonDegrees = *degrees;
-             return {};
          }},
         {"--link",
          [&](const std::string& v) -> std::string {

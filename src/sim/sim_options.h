@@ -23,12 +23,13 @@ struct SimOptions {
     bool garbage = false;
     std::optional<unsigned long long> hangUpAfter;  // bytes received before the line is closed
     std::string linkPath;                           // empty: no link
-    // NMEA: a recording to play (empty: generated sentences), and the generated site in degrees
-    // (latitude north positive, longitude WEST positive).
+    // NMEA: a recording to play (empty: generated sentences at the site below).
     std::string playPath;
     bool loop = false;
-    double latDegrees = 0.0;
-    double lonDegrees = 0.0;
+    double latitudeDegrees = 0.0;   // the site: north positive
+    double longitudeDegrees = 0.0;  // west positive
+    double utcOffsetHours = 0.0;    // hours west positive: UTC = local + offset
+    double gpsDelaySeconds = 0.0;   // NexStar: time until the GPS link and valid time
     bool help = false;
 };
 

@@ -10,18 +10,23 @@ namespace {
 constexpr int kLongestGarbage = 12;  // bytes; a garbage reply has 1 to this many
 
 std::unique_ptr<Responder> MakeResponder(const SimOptions& options, Mount& mount, NmeaInput& nmea) {
+    const SimSite site{options.latitudeDegrees,
+                       options.longitudeDegrees,
+                       options.utcOffsetHours,
+                       options.gpsDelaySeconds,
+                       {}};
     switch (options.protocol) {
         case Protocol::kLx200:
             return std::make_unique<Lx200Responder>(
-                mount, Lx200Settings{options.highPrecision, options.degreeMark, options.refuseSlew});
+                mount, Lx200Settings{options.highPrecision, options.degreeMark, options.refuseSlew, site});
         case Protocol::kNexStar:
-            return std::make_unique<NexStarResponder>(mount, !options.notAligned);
+            return std::make_unique<NexStarResponder>(mount, !options.notAligned, site);
         case Protocol::kNexStarBinary:
             return std::make_unique<BinaryResponder>(mount, BinaryModel::kNexStar58);
         case Protocol::kNmea:
             if (!options.playPath.empty())
                 return std::make_unique<NmeaPlayer>(std::move(nmea.recording), options.loop);
-            return std::make_unique<NmeaGenerator>(options.latDegrees, options.lonDegrees,
+            return std::make_unique<NmeaGenerator>(options.latitudeDegrees, options.longitudeDegrees,
                                                    std::move(nmea.utcNow));
         case Protocol::kGtBinary:
             break;

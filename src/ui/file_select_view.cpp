@@ -37,10 +37,12 @@ FileSelectView::FileSelectView(FileSelect& model, QWidget* parent) : QDialog(par
     gps->addWidget(gpsLoad_);
     gps->addWidget(loadTime_);
     layout->addLayout(gps);
+    scopeGps_ = new QPushButton(this);
+    layout->addWidget(scopeGps_);
     gpsStatus_ = new QLabel(this);
     gpsStatus_->setWordWrap(true);
     layout->addWidget(gpsStatus_);
-    resize(420, 420);
+    resize(420, 440);
 
     connect(files_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         model_.File1_Click(files_->row(item));
@@ -68,6 +70,10 @@ FileSelectView::FileSelectView(FileSelect& model, QWidget* parent) : QDialog(par
         AfterEvent();
     });
     model_.statusChanged = [this] { Redraw(); };
+    connect(scopeGps_, &QPushButton::clicked, this, [this] {
+        model_.ScopeGPS_Click();
+        AfterEvent();
+    });
     for (const std::string& file : model_.File1.items) files_->addItem(ToQString(file));
     Redraw();
 }
@@ -92,6 +98,8 @@ void FileSelectView::Redraw() {
     loadTime_->setText(ToQString(model_.Check1.caption));
     loadTime_->setChecked(model_.Check1.value);
     ApplyControl(loadTime_, model_.Check1);
+    scopeGps_->setText(ToQString(model_.ScopeGPS.caption));
+    ApplyControl(scopeGps_, model_.ScopeGPS);
     gpsStatus_->setText(ToQString(model_.GPSstatus.caption));
 }
 

@@ -29,6 +29,7 @@ private:
     QPushButton* gpsLoad_;
     QCheckBox* loadTime_;
     QLabel* gpsStatus_;
+    QPushButton* scopeGps_;  // ScopeGPS
 };
 
 }  // namespace talvo::ui

@@ -74,7 +74,7 @@ TEST_F(Lx200, PositionRepliesInLowAndHighPrecisionWithEitherDegreeMark) {
     EXPECT_EQ(Feed(dfh, ":U#:GR#:GD#", {}),
               "05:34:32#-05\xDF"
               "23:15#");
-    Lx200Responder star(mount, {true, '*', false});
+    Lx200Responder star(mount, {true, '*', false, {}});
     EXPECT_EQ(Feed(star, ":GD#:U#:GD#", {}), "-05*23:15#-05*23#");
 }
 
@@ -87,7 +87,7 @@ TEST_F(Lx200, RepliesRoundWithoutShowingSixtyMinutes) {
 }
 
 TEST_F(Lx200, RefusedSlewStopAckAndUnknownCommands) {
-    Lx200Responder refusing(mount_, {false, '\xDF', true});
+    Lx200Responder refusing(mount_, {false, '\xDF', true, {}});
     EXPECT_EQ(Feed(refusing, ":Sd +10*00#:MS#", {}), "11Object Below Horizon#");
     EXPECT_FALSE(mount_.IsSlewing(0.5));
 
@@ -97,7 +97,7 @@ TEST_F(Lx200, RefusedSlewStopAckAndUnknownCommands) {
     EXPECT_FALSE(mount_.IsSlewing(5.0));
     EXPECT_NEAR(mount_.PointingAt(9.0).decDegrees, 70.0, 1e-9);
     // The alignment query, then commands of no reply: each counts as one command.
-    EXPECT_EQ(responder.Receive("\x06:Gt#:Xyz#:Q#:U#", 0.0), (Replies{"A", "", "", "", ""}));
+    EXPECT_EQ(responder.Receive("\x06:Gw#:Xyz#:Q#:U#", 0.0), (Replies{"A", "", "", "", ""}));
 }
 
 TEST_F(Lx200, CommandsThatLostTheirHashAreRefusedOrDropped) {

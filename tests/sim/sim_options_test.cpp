@@ -43,8 +43,8 @@ TEST(SimOptions, ReadsEveryOption) {
     EXPECT_EQ(gps.protocol, Protocol::kNmea);
     EXPECT_EQ(gps.playPath, "r.log");
     EXPECT_TRUE(gps.loop);
-    EXPECT_EQ(gps.latDegrees, -33.5);
-    EXPECT_EQ(gps.lonDegrees, 151.25);
+    EXPECT_EQ(gps.latitudeDegrees, -33.5);
+    EXPECT_EQ(gps.longitudeDegrees, 151.25);
 }
 
 TEST(SimOptions, RefusesWhatCannotBeServed) {
