@@ -12,6 +12,7 @@
 #include "forms/scope_commands.h"
 #include "forms/scope_site_commands.h"
 #include "platform/serial_port.h"
+#include "platform/set_system_clock.h"
 #include "scope/scope_site_reads.h"
 #include "scope/scope_upload.h"
 
@@ -84,11 +85,6 @@ int RunScopeSite(const SiteOptions& options, const CliIo& io) {
         return RefuseArguments(io.err, command,
                                "only Celestron GPS (type 1) and Meade (type 4) telescopes tell their site");
     }
-    if (options.loadTime) {
-        // The computer's clock is set through the window's hook, which has no setter here yet.
-        return RefuseArguments(io.err, command,
-                               "--load-time: setting the computer's clock is not available yet");
-    }
     platform::CommIO comm;
     const SiteReadContext context{true, state.clock.year, IsDaylightTime(zone.Get().Query())};
     const ExchangeHooks hooks = DeadlineHooks(options.timeoutSeconds);
@@ -102,6 +98,16 @@ int RunScopeSite(const SiteOptions& options, const CliIo& io) {
         return kCliBadArguments;
     }
     PrintReading(reading, options.json, io.out);
+    if (options.loadTime && reading.timeRead) {
+        const CivilMoment& utc = reading.utc;
+        const platform::ClockSetStatus set =
+            platform::SetSystemClockUtc(utc.year, utc.month, utc.day, utc.hour, utc.minute, utc.second);
+        if (!set.ok) {
+            io.err << "talvo-cli " << command << ": The computer will not accept GPS time: " << set.message
+                   << '\n';
+            return kCliBadArguments;
+        }
+    }
     return kCliOk;
 }
 

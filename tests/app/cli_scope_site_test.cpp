@@ -1,12 +1,15 @@
 // talvo-cli scope-site and scope-upload against the telescope simulator.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "cli_run.h"
 #include "support/scoped_env.h"
 #include "support/sim_process.h"
+#include "support/temp_dir.h"
 
 namespace talvo {
 namespace {
@@ -35,11 +38,19 @@ TEST_F(CliScopeSiteTest, MeadeSiteAndOffsetPrinted) {
     EXPECT_EQ(sim.Received(), "#:Gg##:Gt##:GC##:GG##:GL#");
 }
 
-TEST_F(CliScopeSiteTest, LoadTimeIsRefusedWhileNoClockSetterExists) {
+TEST_F(CliScopeSiteTest, LoadTimeSetsTheClockOrSaysWhyNot) {
+    StartSim({"--protocol", "lx200", "--lat", "40.5", "--lon", "74.25", "--utc-offset", "5"});
+    testing::ScratchDir bin;  // a time service that refuses, as one with synchronisation on does
+    bin.Write("timedatectl", "#!/bin/sh\necho 'Failed to set time: Access denied' >&2\nexit 1\n");
+    ::chmod(bin.File("timedatectl").c_str(), 0755);
+    const char* path = std::getenv("PATH");
+    testing::ScopedEnv searchPath("PATH", bin.path() + ":" + (path != nullptr ? path : ""));
     const CliRun run =
         testing::RunCliAt({"scope-site", "--scope-model", "401", "--port", "3", "--load-time"});
     EXPECT_EQ(run.code, 2);
-    EXPECT_NE(run.err.find("--load-time"), std::string::npos);
+    EXPECT_EQ(
+        run.err,
+        "talvo-cli scope-site: The computer will not accept GPS time: Failed to set time: Access denied\n");
 }
 
 TEST_F(CliScopeSiteTest, UploadSendsTheSiteAndMomentGiven) {
