@@ -26,6 +26,7 @@ TEST(MeadeSiteAnswers, LatitudeKeepsTheSignOfSitesBelowOneDegree) {
 TEST(MeadeSiteAnswers, LongitudeInItsThreeForms) {
     // Unsigned: 0-360 westward; beyond 180 the site is east.
     EXPECT_DOUBLE_EQ(*ParseMeadeLongitude("285*00#"), -75.0);
+    EXPECT_DOUBLE_EQ(*ParseMeadeLongitude("285*30#"), -74.5);  // the minutes fold with the degrees
     EXPECT_DOUBLE_EQ(*ParseMeadeLongitude("075*30#"), 75.5);
     EXPECT_DOUBLE_EQ(*ParseMeadeLongitude("+075*30#"), 75.5);
     EXPECT_DOUBLE_EQ(*ParseMeadeLongitude("-122*15#"), -122.25);
