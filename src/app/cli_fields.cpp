@@ -61,4 +61,13 @@ void PrintFieldsJson(const CliFields& fields, const SessionState& state, std::os
     out << json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
 
+void PrintObject(const Form1& form, const SessionState& state, bool json, std::ostream& out) {
+    const CliFields fields = ShownFields(form, state.object);
+    if (json) {
+        PrintFieldsJson(fields, state, out);
+    } else {
+        PrintFields(fields, out);
+    }
+}
+
 }  // namespace talvo

@@ -24,4 +24,7 @@ void PrintFields(const CliFields& fields, std::ostream& out);
 // One object on one line: the texts of the fields, then the raw numbers.
 void PrintFieldsJson(const CliFields& fields, const SessionState& state, std::ostream& out);
 
+// The window's fields for the current object, as lines or as one JSON object.
+void PrintObject(const Form1& form, const SessionState& state, bool json, std::ostream& out);
+
 }  // namespace talvo

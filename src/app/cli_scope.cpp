@@ -92,11 +92,8 @@ int RunGotoCommand(const GotoOptions& options, const CliIo& io) {
         return RefuseArguments(io.err, command, "give the object: --ra and --dec, --planet or --name");
     }
     SessionState state;
-    state.scriptMode = true;
     CliZone zone(options.session, io.systemZone);
-    std::string problem = PrepareCliSession(state, options.session, io.clock, zone.Get(), io.err);
-    if (problem.empty())
-        problem = ApplyScopeLink(state, options.link, options.session.fixedEpoch.has_value());
+    const std::string problem = PrepareScopeSession(state, options.session, options.link, io, zone.Get());
     if (!problem.empty()) return RefuseArguments(io.err, command, problem);
     if (!options.name.empty()) {
         const std::string problem = SelectByName(state, options);
@@ -195,11 +192,8 @@ std::string PositionFailure(const PositionRead& read, int port) {
 int RunScopePosition(const PositionOptions& options, const CliIo& io) {
     const char* command = "scope-position";
     SessionState state;
-    state.scriptMode = true;
     CliZone zone(options.session, io.systemZone);
-    std::string problem = PrepareCliSession(state, options.session, io.clock, zone.Get(), io.err);
-    if (problem.empty())
-        problem = ApplyScopeLink(state, options.link, options.session.fixedEpoch.has_value());
+    const std::string problem = PrepareScopeSession(state, options.session, options.link, io, zone.Get());
     if (!problem.empty()) return RefuseArguments(io.err, command, problem);
     const int type = state.scope.scopeType;
     if (type != 1 && type != 4) {
@@ -231,12 +225,7 @@ int RunScopePosition(const PositionOptions& options, const CliIo& io) {
     SelectPosition(state, RightAscensionHours(point), DeclinationDegrees(point),
                    GetTargetEpoch(state.clock, state.scope.fixedEpoch));
     form.RefreshAll();
-    const CliFields fields = ShownFields(form, state.object);
-    if (options.json) {
-        PrintFieldsJson(fields, state, io.out);
-    } else {
-        PrintFields(fields, io.out);
-    }
+    PrintObject(form, state, options.json, io.out);
     return kCliOk;
 }
 

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "app/cli_session.h"
 #include "scope/scope_models.h"
 
 namespace talvo {
@@ -42,6 +43,15 @@ std::string ApplyScopeLink(SessionState& state, const ScopeLinkOptions& options,
     if (scope.scopeModel == kNoGotoModel) return "give --scope-model: the home file names no GoTo telescope";
     if (scope.scopePort == 0) return "give --port: the home file names no telescope port";
     return {};
+}
+
+std::string PrepareScopeSession(SessionState& state, const CliSessionOptions& session,
+                                const ScopeLinkOptions& link, const CliIo& io,
+                                const platform::TimeZone& zone) {
+    state.scriptMode = true;
+    std::string problem = PrepareCliSession(state, session, io.clock, zone, io.err);
+    if (problem.empty()) problem = ApplyScopeLink(state, link, session.fixedEpoch.has_value());
+    return problem;
 }
 
 }  // namespace talvo

@@ -4,6 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "app/cli_commands.h"
+#include "app/cli_options.h"
+#include "platform/time_zone.h"
 #include "session/session_state.h"
 
 namespace CLI {
@@ -26,5 +29,11 @@ void AddScopeLinkOptions(CLI::App& command, ScopeLinkOptions& options);
 // epoch, as on choosing the model in the window; the models that ask whether a GPS receiver is
 // fitted are taken without one. Says what is missing when neither names a telescope or a port.
 std::string ApplyScopeLink(SessionState& state, const ScopeLinkOptions& options, bool fixedEpochGiven);
+
+// The unattended session of a telescope command: the site and moment of `session`, then the
+// telescope of `link`; the problem otherwise.
+std::string PrepareScopeSession(SessionState& state, const CliSessionOptions& session,
+                                const ScopeLinkOptions& link, const CliIo& io,
+                                const platform::TimeZone& zone);
 
 }  // namespace talvo

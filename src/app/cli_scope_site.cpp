@@ -37,15 +37,6 @@ ExchangeHooks DeadlineHooks(double seconds) {
     return hooks;
 }
 
-// The session of the options with the telescope of the command line; the problem otherwise.
-std::string Prepare(SessionState& state, const CliSessionOptions& session, const ScopeLinkOptions& link,
-                    const CliIo& io, const platform::TimeZone& zone) {
-    state.scriptMode = true;
-    std::string problem = PrepareCliSession(state, session, io.clock, zone, io.err);
-    if (problem.empty()) problem = ApplyScopeLink(state, link, session.fixedEpoch.has_value());
-    return problem;
-}
-
 std::string Fixed(double value, int decimals) {
     char text[48];
     std::snprintf(text, sizeof text, "%.*f", decimals, value);
@@ -78,7 +69,7 @@ int RunScopeSite(const SiteOptions& options, const CliIo& io) {
     const char* command = "scope-site";
     SessionState state;
     CliZone zone(options.session, io.systemZone);
-    const std::string problem = Prepare(state, options.session, options.link, io, zone.Get());
+    const std::string problem = PrepareScopeSession(state, options.session, options.link, io, zone.Get());
     if (!problem.empty()) return RefuseArguments(io.err, command, problem);
     const int type = state.scope.scopeType;
     if (type != 1 && type != 4) {
@@ -121,7 +112,7 @@ int RunScopeUpload(const UploadOptions& options, const CliIo& io) {
     const char* command = "scope-upload";
     SessionState state;
     CliZone zone(options.session, io.systemZone);
-    const std::string problem = Prepare(state, options.session, options.link, io, zone.Get());
+    const std::string problem = PrepareScopeSession(state, options.session, options.link, io, zone.Get());
     if (!problem.empty()) return RefuseArguments(io.err, command, problem);
     if (state.scope.scopeModel < 401 || state.scope.scopeModel > 407) {
         return RefuseArguments(io.err, command, "Function not Available (Meade models 401-407 only)");

@@ -30,12 +30,7 @@ int RunShow(const ShowOptions& options, const CliIo& io) {
     SelectPositionOrBody(state, options.object);
     form.RefreshAll();
 
-    const CliFields fields = ShownFields(form, state.object);
-    if (options.json) {
-        PrintFieldsJson(fields, state, io.out);
-    } else {
-        PrintFields(fields, io.out);
-    }
+    PrintObject(form, state, options.json, io.out);
     return kCliOk;
 }
 

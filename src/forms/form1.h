@@ -154,6 +154,8 @@ public:
     [[nodiscard]] bool FirstRunPending() const { return firstRunStep_ != FirstRunStep::None; }
     // The window is closing, however that was asked: changed options are offered for saving.
     void Form_QueryUnload();
+    // Saves the home file under `name` (normalised to ".HOM"); says why when it cannot.
+    void SaveHomeUnder(const std::string& name);
 
     // The site entry window closed with OK: the site changed.
     void SiteEntered();

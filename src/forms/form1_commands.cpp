@@ -220,8 +220,11 @@ void Form1::Command2_Click() {
     std::optional<std::string> name =
         dialogs_.InputBox("Enter new file name or click 'OK' to keep the name unchanged",
                           "Save Parameters in Home File", state_.homeFileName);
-    if (!name || name->empty()) return;
-    state_.homeFileName = *name;
+    if (name && !name->empty()) SaveHomeUnder(*name);
+}
+
+void Form1::SaveHomeUnder(const std::string& name) {
+    state_.homeFileName = name;
     const HomeSave save =
         SaveHomeFile(state_, [this](const std::string& saved) { Location.caption = saved; });
     if (save.ok) {

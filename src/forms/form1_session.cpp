@@ -59,12 +59,7 @@ void Form1::NextFirstRunStep() {
     ApplyDateOrder(state_);
     static_cast<void>(CalcTime(state_.clock, state_.site));  // the clock's month is always valid
     state_.firstUseDate = state_.clock.julianDate;
-    const HomeSave save = SaveHomeFile(state_, [this](const std::string& name) { Location.caption = name; });
-    if (save.ok) {
-        state_.configDirty = false;
-    } else {
-        dialogs_.MessageBox(save.message, MessageButtons::Ok, kTitle);
-    }
+    SaveHomeUnder(state_.homeFileName);
     Redisplay();
 }
 
@@ -75,15 +70,7 @@ void Form1::Form_QueryUnload() {
                                    : "Do you want to save current configuration changes?";
     const std::optional<std::string> name =
         dialogs_.InputBox(prompt, "Save Parameters in Home File", state_.homeFileName);
-    if (!name || name->empty()) return;
-    state_.homeFileName = *name;
-    const HomeSave save =
-        SaveHomeFile(state_, [this](const std::string& saved) { Location.caption = saved; });
-    if (save.ok) {
-        state_.configDirty = false;
-    } else {
-        dialogs_.MessageBox(save.message, MessageButtons::Ok, kTitle);
-    }
+    if (name && !name->empty()) SaveHomeUnder(*name);
 }
 
 }  // namespace talvo

@@ -1,8 +1,6 @@
 #include "forms/gps_commands.h"
 
-#include <chrono>
-#include <thread>
-
+#include "forms/window_exchange_hooks.h"
 #include "scope/gps_reading.h"
 #include "scope/scope_link.h"
 
@@ -10,7 +8,6 @@ namespace talvo {
 namespace {
 
 constexpr double kDegreesPerRadian = 57.29577957855229;
-constexpr int kEventSliceMs = 10;  // longest sleep between two looks at the window's events
 constexpr const char* kTitle = "TALVO";
 
 }  // namespace
@@ -40,17 +37,8 @@ GpsLoadOutcome GpsCommands::LoadFromGps(const GpsWindow& window) {
                             MessageButtons::OkCancel, "Connect Up GPS Device");
     if (ready != MessageAnswer::Ok) return GpsLoadOutcome::kNotStarted;
 
-    ExchangeHooks hooks;
+    ExchangeHooks hooks = WindowExchangeHooks(dialogs_);
     DialogServices& dialogs = dialogs_;
-    hooks.pause = [&dialogs](int milliseconds) {
-        using Clock = std::chrono::steady_clock;
-        const Clock::time_point end = Clock::now() + std::chrono::milliseconds(milliseconds);
-        for (Clock::time_point now = Clock::now(); now < end; now = Clock::now()) {
-            std::this_thread::sleep_for(
-                std::min<Clock::duration>(end - now, std::chrono::milliseconds(kEventSliceMs)));
-            dialogs.DoEvents();
-        }
-    };
     hooks.keepGoing = [&window, &dialogs] {
         dialogs.DoEvents();
         return !window.open || window.open();
