@@ -7,6 +7,7 @@ namespace talvo {
 namespace {
 
 constexpr char kCarriageReturn = '\r';
+constexpr char kLineFeed = '\n';  // ends a sentence too: some receivers and recordings leave out the CR
 constexpr double kLargestMinutes = 59.9999;  // minutes kept below the next whole degree
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
@@ -101,11 +102,11 @@ std::vector<std::string> NmeaAssembler::Feed(std::string_view bytes) {
             spoilt_ = false;
         } else if (!collecting_) {
             continue;
-        } else if (c == kCarriageReturn) {
+        } else if (c == kCarriageReturn || c == kLineFeed) {
             collecting_ = false;
             if (!spoilt_) sentences.push_back(text_);
             text_.clear();
-        } else if (c != '\n') {
+        } else {
             const auto byte = static_cast<unsigned char>(c);
             if (byte < 0x20 || byte > 0x7E || text_.size() >= kLongestNmeaSentence) spoilt_ = true;
             if (!spoilt_) text_ += c;

@@ -15,11 +15,11 @@ namespace talvo {
 inline constexpr std::size_t kLongestNmeaSentence = 82;
 
 // Collects sentences from bytes that arrive in any pieces. "$" starts a sentence (and drops one
-// being collected), a carriage return ends it; the line feed and any bytes between sentences are
+// being collected), a carriage return or a line feed ends it; bytes between sentences are
 // dropped, and so is a sentence longer than kLongestNmeaSentence or holding control or 8-bit bytes.
 class NmeaAssembler {
 public:
-    // The sentences the bytes complete, each from "$" up to, not including, the carriage return.
+    // The sentences the bytes complete, each from "$" up to, not including, the line end.
     std::vector<std::string> Feed(std::string_view bytes);
 
 private:
