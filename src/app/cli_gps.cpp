@@ -12,6 +12,7 @@
 #include "forms/gps_commands.h"
 #include "platform/set_system_clock.h"
 #include "scope/gps_reading.h"
+#include "scope/gpsd_reading.h"
 
 namespace talvo {
 
@@ -20,6 +21,8 @@ namespace {
 constexpr int kHighestPort = 64;
 
 struct GpsOptions {
+    std::string source = "serial";  // "serial" or "gpsd"
+    std::string gpsd;               // gpsd's address; empty for DefaultGpsdAddress()
     int port = 0;
     bool loadTime = false;
     double timeoutSeconds = 10.0;
@@ -40,14 +43,37 @@ int RunGps(const GpsOptions& options, const CliIo& io) {
         Clock::now() + std::chrono::milliseconds(static_cast<long long>(options.timeoutSeconds * 1000.0));
     ExchangeHooks hooks;
     hooks.keepGoing = [deadline] { return Clock::now() < deadline; };
+    const bool fromGpsd = options.source == "gpsd";
+    GpsdAddress address = DefaultGpsdAddress();
+    if (!options.gpsd.empty()) {
+        const std::optional<GpsdAddress> given = ParseGpsdAddress(options.gpsd);
+        if (!given) {
+            io.err << "talvo-cli gps: --gpsd \"" << options.gpsd << "\" is not HOST:PORT\n";
+            return kCliBadArguments;
+        }
+        address = *given;
+    }
+    if (!fromGpsd && options.port == 0) {
+        io.err << "talvo-cli gps: --port is needed to read the receiver's serial port\n";
+        return kCliBadArguments;
+    }
     platform::CommIO comm;
-    const GpsReading reading = ReadGps(comm, options.port, hooks, io.clock.Now().year);
+    const GpsReading reading =
+        fromGpsd ? ReadGpsd(address, hooks) : ReadGps(comm, options.port, hooks, io.clock.Now().year);
     switch (reading.status) {
         case GpsReadStatus::kOk:
             break;
         case GpsReadStatus::kOpenFailed:
+            if (fromGpsd) {
+                io.err << "talvo-cli gps: UNABLE TO REACH GPSD\n" << reading.portDetail << '\n';
+            } else {
+                io.err << "talvo-cli gps: UNABLE TO OPEN COM " << options.port << '\n'
+                       << reading.portDetail << '\n';
+            }
+            return kCliBadArguments;
+        case GpsReadStatus::kHeldByGpsd:
             io.err << "talvo-cli gps: UNABLE TO OPEN COM " << options.port << '\n'
-                   << reading.portDetail << '\n';
+                   << reading.portDetail << "\nRead the fix from gpsd with --source gpsd.\n";
             return kCliBadArguments;
         case GpsReadStatus::kDeviceFailed:
             io.err << "talvo-cli gps: GPS Reading Unsuccessful\n" << reading.portDetail << '\n';
@@ -94,12 +120,21 @@ CliCommand AddGpsCommand(CLI::App& program) {
         "Reads NMEA 0183 at 4800 baud from the receiver's port until a recommended-minimum sentence\n"
         "($GPRMC, $GNRMC, ...) reports a valid fix, as the home file window's 'Load From GPS Device'\n"
         "does, and prints Latitude and Longitude as 'show' prints them and the UTC date and time.\n"
+        "With --source gpsd the fix comes from gpsd's reports instead (the GPS service, which often\n"
+        "holds the receiver's port: reading a port that gpsd reads is refused with that advice).\n"
         "Exit code 0; 1 when no valid fix came within --timeout; 2 for bad arguments, a port that\n"
-        "could not be opened, or a clock that --load-time could not set (the system's words follow).");
+        "could not be opened, gpsd not answering, or a clock that --load-time could not set (the\n"
+        "system's words follow).");
+    command->add_option("--source", options->source, "where the fix comes from: serial (default) or gpsd")
+        ->type_name("SOURCE")
+        ->check(CLI::IsMember({"serial", "gpsd"}));
     command->add_option("--port", options->port, "the receiver's port: COM1 to COM64, given as 1 to 64")
         ->type_name("N")
-        ->required()
         ->check(CLI::Range(1, kHighestPort));
+    command
+        ->add_option("--gpsd", options->gpsd,
+                     "gpsd's address for --source gpsd (default localhost:2947, or $TALVO_GPSD)")
+        ->type_name("HOST:PORT");
     command->add_flag("--load-time", options->loadTime,
                       "also set the computer's clock to the fix's UTC time (timedatectl set-time)");
     command->add_option("--timeout", options->timeoutSeconds, "seconds to wait for a valid fix (default 10)")

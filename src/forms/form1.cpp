@@ -145,7 +145,11 @@ void Form1::DrawScopeControls() {
     const CurrentObject& object = state_.object;
     std::string status = "Scope= " + std::to_string(scope.scopeType);
     if (scope.scopePort != 0) status += ", Com" + StrInt(scope.scopePort);
-    if (scope.gpsPort != 0) status += ", " + StrInt(scope.gpsPort);
+    if (scope.gpsPort == kGpsdSource) {
+        status += ", gpsd";
+    } else if (scope.gpsPort != 0) {
+        status += ", " + StrInt(scope.gpsPort);
+    }
     ScopeType.caption = status;
     // GoTo needs a telescope, an object above the horizon (whole degrees, as shown) and the
     // present moment; the altitude changes, so this is decided on every refresh.

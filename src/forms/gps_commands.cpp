@@ -2,6 +2,7 @@
 
 #include "forms/window_exchange_hooks.h"
 #include "scope/gps_reading.h"
+#include "scope/gpsd_reading.h"
 #include "scope/scope_link.h"
 
 namespace talvo {
@@ -31,11 +32,14 @@ GpsLoadOutcome GpsCommands::LoadFromGps(const GpsWindow& window) {
         Tell("Must Select a COM Port for GPS on Options Form");
         return GpsLoadOutcome::kNotStarted;
     }
-    const MessageAnswer ready =
-        dialogs_.MessageBox("Configure GPS interface to send NMEA 0183 V2 data, then connect GPS to " +
-                                ComPortName(port) + ", using a special GPS data cable. Click 'OK' when ready",
-                            MessageButtons::OkCancel, "Connect Up GPS Device");
-    if (ready != MessageAnswer::Ok) return GpsLoadOutcome::kNotStarted;
+    bool fromGpsd = port == kGpsdSource;
+    if (!fromGpsd) {
+        const MessageAnswer ready = dialogs_.MessageBox(
+            "Configure GPS interface to send NMEA 0183 V2 data, then connect GPS to " + ComPortName(port) +
+                ", using a special GPS data cable. Click 'OK' when ready",
+            MessageButtons::OkCancel, "Connect Up GPS Device");
+        if (ready != MessageAnswer::Ok) return GpsLoadOutcome::kNotStarted;
+    }
 
     ExchangeHooks hooks = WindowExchangeHooks(dialogs_);
     DialogServices& dialogs = dialogs_;
@@ -48,15 +52,28 @@ GpsLoadOutcome GpsCommands::LoadFromGps(const GpsWindow& window) {
         dialogs.DoEvents();
     };
     state_.riseSetValid = false;
-    const GpsReading reading = ReadGps(comm_, port, hooks, state_.clock.year);
+    GpsReading reading =
+        fromGpsd ? ReadGpsd(DefaultGpsdAddress(), hooks) : ReadGps(comm_, port, hooks, state_.clock.year);
+    if (reading.status == GpsReadStatus::kHeldByGpsd) {
+        const MessageAnswer instead = dialogs_.MessageBox(
+            "UNABLE TO OPEN COM " + std::to_string(port) + "\n" + reading.portDetail +
+                "\n\nRead the fix from gpsd instead? (Choose \"gpsd\" as the GPS port in the options window "
+                "to read it from gpsd every time.)",
+            MessageButtons::YesNo, kTitle);
+        if (instead != MessageAnswer::Yes) return GpsLoadOutcome::kNotStarted;
+        fromGpsd = true;
+        reading = ReadGpsd(DefaultGpsdAddress(), hooks);
+    }
     if (reading.status == GpsReadStatus::kOpenFailed) {
-        std::string text = "UNABLE TO OPEN COM " + std::to_string(port);
+        std::string text =
+            fromGpsd ? std::string("UNABLE TO REACH GPSD") : "UNABLE TO OPEN COM " + std::to_string(port);
         if (!reading.portDetail.empty()) text += "\n" + reading.portDetail;
         Tell(text);
         return GpsLoadOutcome::kUnsuccessful;
     }
     if (reading.status != GpsReadStatus::kOk) {
-        Tell("GPS Reading Unsuccessful");
+        Tell(reading.portDetail.empty() ? "GPS Reading Unsuccessful"
+                                        : "GPS Reading Unsuccessful\n" + reading.portDetail);
         return GpsLoadOutcome::kUnsuccessful;
     }
 

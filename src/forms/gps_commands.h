@@ -32,7 +32,8 @@ public:
     GpsCommands(SessionState& state, platform::CommIO& comm, DialogServices& dialogs);
 
     // The whole load: real time and a GPS port are needed and the observer asked to connect the
-    // receiver; the first valid fix sets the site (siteFromGps, configDirty) and, unless
+    // receiver (or the fix comes from gpsd: chosen as the GPS port, or accepted when gpsd holds
+    // the receiver's port); the first valid fix sets the site (siteFromGps, configDirty) and, unless
     // doNotLoadTime, the system clock in UTC. Every message goes to the observer here.
     GpsLoadOutcome LoadFromGps(const GpsWindow& window);
 

@@ -119,7 +119,7 @@ void TakeOptional(SessionState& state, const HomeDecodeResult& decoded, HomeLoad
         if (epoch && (*epoch <= 0.0 || (*epoch >= 1900.0 && *epoch <= 2200.0))) scope.fixedEpoch = *epoch;
     }
     if (present(18) && state.homeFileVersion >= kFirstGpsPortVersion)
-        scope.gpsPort = PortOrNone(record.gpsPort);
+        scope.gpsPort = record.gpsPort == kGpsdSource ? kGpsdSource : PortOrNone(record.gpsPort);
 }
 
 void ApplyColours(SessionState& state, Colour back, Colour text) {

@@ -8,6 +8,7 @@
 #include "forms/window_exchange_hooks.h"
 #include "platform/com_names.h"
 #include "platform/tty_description.h"
+#include "scope/gpsd_reading.h"
 #include "scope/scope_models.h"
 #include "session/fixed_epoch.h"
 
@@ -18,6 +19,7 @@ namespace {
 // The serial settings ports are tried with; any port that opens is listed.
 constexpr const char* kSearchMode = "baud=9600 parity=N data=8 stop=1";
 constexpr const char* kNoPortSelected = "No Com Port Selected!";
+constexpr const char* kGpsdRowWord = "gpsd";  // first word of the GPS list's row for gpsd
 constexpr double kEarliestEpoch = 1900.0;
 constexpr double kLatestEpoch = 2200.0;
 
@@ -181,6 +183,12 @@ int ScopeForm::SearchPorts(Purpose purpose) {
             }
         }
     }
+    // The GPS service is offered beside the serial ports: the receiver may be in its hands.
+    if (purpose == Purpose::Gps && !searching.cancelled) {
+        List2.items.push_back(std::string(kGpsdRowWord) + "  " + GpsdAddressText(DefaultGpsdAddress()) +
+                              "  the GPS service");
+        if (current == kGpsdSource) List2.listIndex = static_cast<int>(List2.items.size()) - 1;
+    }
     searching.Hide();
     ScopeStatus.caption = UnusablePortsText(unusable);
     portsFound_ = found;
@@ -213,7 +221,9 @@ void ScopeForm::List1_Click(int index) {
 void ScopeForm::List2_Click(int index) {
     const bool inList = index >= 0 && index < static_cast<int>(List2.items.size());
     if (inList) List2.listIndex = index;
-    const int port = inList ? RowPortNumber(List2.items[static_cast<std::size_t>(index)]) : 0;
+    const std::string row = inList ? List2.items[static_cast<std::size_t>(index)] : "";
+    const bool gpsd = purpose_ == Purpose::Gps && row.rfind(std::string(kGpsdRowWord) + " ", 0) == 0;
+    const int port = gpsd ? kGpsdSource : RowPortNumber(row);
     if (port == 0) {
         Tell(kNoPortSelected);
         return;

@@ -18,6 +18,13 @@ struct DeviceHolder {
 // ordinary user includes system services; the list is then empty or short.
 [[nodiscard]] std::vector<DeviceHolder> FindDeviceHolders(dev_t device);
 
+// True when a process of that name (as the kernel keeps it) runs; every user may see this.
+[[nodiscard]] bool ProgramRunning(const std::string& name);
+
+// True when both paths name the same character device (a link such as /dev/serial/by-id/...
+// and the device it points to).
+[[nodiscard]] bool SameDevice(const std::string& first, const std::string& second);
+
 // "gpsd (process 812)", several joined with ", ".
 [[nodiscard]] std::string DescribeHolders(const std::vector<DeviceHolder>& holders);
 

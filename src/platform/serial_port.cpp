@@ -54,6 +54,12 @@ std::string BusyText(const std::string& device, const std::string& path, dev_t r
     return Named(device, path) + " is in use by " + holders + ". Stop it or choose another port.";
 }
 
+bool HeldByGpsd(dev_t rdev) {
+    const std::vector<DeviceHolder> holders = FindDeviceHolders(rdev);
+    return std::any_of(holders.begin(), holders.end(),
+                       [](const DeviceHolder& h) { return h.name == "gpsd"; });
+}
+
 std::string OpenFailureText(int error, const std::string& device, const std::string& path) {
     switch (error) {
         case ENOENT:
@@ -169,6 +175,7 @@ std::int32_t CommIO::CommOpen(std::int16_t slot, const std::string& device, cons
         const bool busy = error == EBUSY && ::stat(path->c_str(), &info) == 0;
         Record(error, "CommOpen (CreateFile)",
                busy ? BusyText(device, *path, info.st_rdev) : OpenFailureText(error, device, *path));
+        lastError_.heldByGpsd = busy && HeldByGpsd(info.st_rdev);
         return 2;
     }
     struct stat info {};
@@ -183,6 +190,7 @@ std::int32_t CommIO::CommOpen(std::int16_t slot, const std::string& device, cons
         const int error = errno == EWOULDBLOCK ? EBUSY : errno;
         ::close(fd);
         Record(error, "CommOpen (CreateFile)", BusyText(device, *path, info.st_rdev));
+        lastError_.heldByGpsd = HeldByGpsd(info.st_rdev);
         return 2;
     }
     ::ioctl(fd, TIOCEXCL);

@@ -17,6 +17,7 @@ struct CommError {
     std::int32_t status = 0;  // errno of the failing call, or -1 when the slot was already open
     std::string source;       // operation and call, e.g. "CommOpen (CreateFile)"
     std::string message;      // what went wrong, in words the user can act on
+    bool heldByGpsd = false;  // the port is busy and gpsd, the GPS service, is among its holders
 };
 
 // Time limits of reads and writes, in milliseconds.

@@ -1,10 +1,24 @@
 #include "scope/gps_reading.h"
 
+#include "platform/com_names.h"
+#include "platform/device_holders.h"
+#include "scope/gpsd_reading.h"
+
 namespace talvo {
 namespace {
 
 constexpr std::int32_t kReadSize = 256;  // bytes asked for in one read
 constexpr int kIdlePauseMs = 50;         // wait after a read that found nothing (4800 baud: ~24 bytes)
+constexpr int kGpsdQueryMs = 1000;       // longest wait for gpsd's list of its devices
+
+// The receiver's port is read by gpsd: it may not be locked, so opening it would succeed and the
+// two programs would share the bytes. Only a running gpsd is asked (asking starts one that the
+// system starts on demand).
+bool PortReadByGpsd(const std::string& portName) {
+    const std::optional<std::string> device = platform::ComDevicePath(portName);
+    return device && platform::ProgramRunning("gpsd") &&
+           GpsdHoldsDevice(DefaultGpsdAddress(), *device, kGpsdQueryMs);
+}
 
 // The GPS slot, closed however the reading ends.
 class GpsPort {
@@ -26,9 +40,17 @@ private:
 GpsReading ReadGps(platform::CommIO& comm, int gpsPort, const ExchangeHooks& hooks, int currentYear) {
     GpsReading reading;
     static_cast<void>(comm.CommClose(kGpsSlot));
+    const std::string portName = ComPortName(gpsPort);
+    if (PortReadByGpsd(portName)) {
+        reading.status = GpsReadStatus::kHeldByGpsd;
+        reading.portDetail = platform::ComDevicePath(portName).value_or(portName) + " (" + portName +
+                             ") is in use by gpsd, the GPS service.";
+        return reading;
+    }
     GpsPort port(comm);
-    if (comm.CommOpen(kGpsSlot, ComPortName(gpsPort), kGpsMode) != 0) {
-        reading.status = GpsReadStatus::kOpenFailed;
+    if (comm.CommOpen(kGpsSlot, portName, kGpsMode) != 0) {
+        reading.status =
+            comm.CommLastError().heldByGpsd ? GpsReadStatus::kHeldByGpsd : GpsReadStatus::kOpenFailed;
         reading.portDetail = comm.CommLastError().message;
         return reading;
     }

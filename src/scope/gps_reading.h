@@ -24,6 +24,7 @@ inline constexpr const char* kGpsValidText = "GPS Data Valid";
 enum class GpsReadStatus {
     kOk,            // `fix` holds the first accepted sentence's fix
     kOpenFailed,    // the port could not be opened (`portDetail` says why)
+    kHeldByGpsd,    // gpsd, the GPS service, reads the port: the fix may come from gpsd instead
     kDeviceFailed,  // a read failed, or the receiver went away (`portDetail`)
     kAbandoned,     // the hooks said to stop before a fix came
 };
@@ -34,10 +35,10 @@ struct GpsReading {
     std::string portDetail;
 };
 
-// Opens slot kGpsSlot on "COM" + `gpsPort`, flushes it and reads until a recommended-minimum
-// sentence is accepted (see ParseRecommendedMinimum; `currentYear` gives the century), the hooks
-// say to stop, or the device fails. Between empty reads it pauses through the hooks; keepGoing
-// is asked after every read that brought no fix. The slot is closed at the end.
+// Opens slot kGpsSlot on "COM" + `gpsPort` (unless gpsd reads that port), flushes it and reads until a
+// recommended-minimum sentence is accepted (see ParseRecommendedMinimum; `currentYear` gives the century),
+// the hooks say to stop, or the device fails. Between empty reads it pauses through the hooks; keepGoing is
+// asked after every read that brought no fix. The slot is closed at the end.
 [[nodiscard]] GpsReading ReadGps(platform::CommIO& comm, int gpsPort, const ExchangeHooks& hooks,
                                  int currentYear);
 

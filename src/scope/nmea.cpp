@@ -1,5 +1,6 @@
 #include "scope/nmea.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <optional>
 
@@ -78,13 +79,6 @@ std::optional<GpsAngle> Angle(std::string_view field, std::size_t degreeDigits, 
     return angle;
 }
 
-bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
-
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
 NmeaParse Verdict(NmeaVerdict verdict) {
     NmeaParse parse;
     parse.verdict = verdict;
@@ -113,6 +107,31 @@ std::vector<std::string> NmeaAssembler::Feed(std::string_view bytes) {
         }
     }
     return sentences;
+}
+
+GpsAngle GpsAngleFromDegrees(double value) {
+    const bool negative = value < 0.0;
+    const double size = std::fabs(value);
+    int degrees = static_cast<int>(size);
+    double minutes = std::round((size - degrees) * 60.0 * 1e6) / 1e6;
+    if (minutes >= 60.0) {
+        ++degrees;
+        minutes = 0.0;
+    }
+    GpsAngle angle;
+    angle.degrees = negative ? -degrees : degrees;
+    angle.signText = negative ? "-" : "";
+    angle.sign = (negative && degrees == 0) ? -1 : 1;
+    angle.value = value;
+    angle.minutes = minutes > kLargestMinutes ? kLargestMinutes : minutes;
+    return angle;
+}
+
+bool IsCalendarDate(int year, int month, int day) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12 || day < 1) return false;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return day <= (month == 2 && leap ? 29 : kDays[month - 1]);
 }
 
 bool IsRecommendedMinimum(std::string_view sentence) {
@@ -166,8 +185,7 @@ NmeaParse ParseRecommendedMinimum(std::string_view sentence, int currentYear) {
     fix.year = currentYear / 100 * 100 + Number(date.substr(4, 2));
     const bool inRange = std::abs(latitude->degrees) <= 89 && std::abs(longitude->degrees) <= 179 &&
                          Minutes(fields[3].substr(2)) < 60.0 && Minutes(fields[5].substr(3)) < 60.0 &&
-                         fix.hour <= 23 && fix.minute <= 59 && fix.month >= 1 && fix.month <= 12 &&
-                         fix.day >= 1 && fix.day <= DaysInMonth(fix.year, fix.month);
+                         fix.hour <= 23 && fix.minute <= 59 && IsCalendarDate(fix.year, fix.month, fix.day);
     if (!inRange) return Verdict(NmeaVerdict::kOutOfRange);
     if (fix.second >= 59) return Verdict(NmeaVerdict::kLastSecond);
     ++fix.second;

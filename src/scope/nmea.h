@@ -68,6 +68,13 @@ struct NmeaParse {
     GpsFix fix;  // filled when accepted
 };
 
+// A coordinate given in signed degrees (north, or WEST, positive; negative south or east), split
+// as a receiver's sentence would give it: minutes rounded to a millionth, at most 59.9999.
+GpsAngle GpsAngleFromDegrees(double value);
+
+// True for a day that the Gregorian calendar has.
+bool IsCalendarDate(int year, int month, int day);
+
 // True for "$", two upper-case letters (the talker: GP, GN, GL, GA, BD, GB, ...) and "RMC,".
 bool IsRecommendedMinimum(std::string_view sentence);
 

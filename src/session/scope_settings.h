@@ -5,6 +5,9 @@
 namespace talvo {
 
 inline constexpr int kNoGotoModel = 10000;  // scopeModel when no GoTo telescope is attached
+// gpsPort when the fix comes from gpsd, the GPS service, rather than a serial port (its TCP port
+// number: no COM number is that high). The home file keeps it as it keeps a COM number.
+inline constexpr int kGpsdSource = 2947;
 
 struct ScopeSettings {
     // Model code of the options window's telescope list (101 to 501), or kNoGotoModel.
@@ -12,7 +15,7 @@ struct ScopeSettings {
     // Protocol family 0 to 5: 0 none, 1 NexStar hex commands, 2 and 3 the binary commands of the
     // first NexStar generation (3 also the StarGuide), 4 LX200 family, 5 through the sky chart.
     int scopeType = 0;
-    // Serial ports as COM numbers 1 to 64; 0 when none is chosen.
+    // Serial ports as COM numbers 1 to 64; 0 when none is chosen; gpsPort may be kGpsdSource.
     int scopePort = 0;
     int gpsPort = 0;
     bool scopeHasGps = false;

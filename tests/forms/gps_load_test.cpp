@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "forms/file_select.h"
+#include "support/fake_gpsd.h"
 #include "support/main_window_fixture.h"
 #include "support/scoped_env.h"
 #include "support/sim_process.h"
@@ -151,6 +152,38 @@ TEST_F(GpsLoadTest, ClosingTheWindowAbandonsAReceiverWithoutAFix) {
     EXPECT_FALSE(state.site.siteFromGps);
     EXPECT_EQ(window.GPSstatus.caption,
               "No valid NMEA data yet seen. Verify GPS Configuration and Connection");
+}
+
+TEST_F(GpsLoadTest, GpsdAsTheSourceIsReadWithoutAskingForTheCable) {
+    const std::string report =
+        R"({"class":"TPV","mode":3,"time":"2026-12-07T02:30:05.000Z","lat":-33.5,"lon":151.25})"
+        "\n";
+    testing::FakeGpsd gpsd({report}, 10, false);
+    const ScopedEnv address("TALVO_GPSD", "127.0.0.1:" + std::to_string(gpsd.port()));
+    state.scope.gpsPort = kGpsdSource;
+    window.GPSload_Click();
+    EXPECT_EQ(MessageTexts(),
+              std::vector<std::string>{"Successful GPS Reading. Location and Time have been set."});
+    ASSERT_EQ(clockSets.size(), 1u);
+    EXPECT_EQ(clockSets[0].second, 6);
+    EXPECT_EQ(state.site.latDegrees, -33);
+    EXPECT_EQ(state.site.lonDegrees, -151);  // east
+    EXPECT_DOUBLE_EQ(state.site.lonMinutes, 15.0);
+}
+
+TEST_F(GpsLoadTest, GpsdThatDoesNotAnswerIsNamed) {
+    int unused = 0;
+    {
+        testing::FakeGpsd gone({}, 0, true);
+        unused = gone.port();
+    }
+    const ScopedEnv address("TALVO_GPSD", "127.0.0.1:" + std::to_string(unused));
+    state.scope.gpsPort = kGpsdSource;
+    window.GPSload_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(MessageTexts()[0].rfind("UNABLE TO REACH GPSD\ngpsd does not answer on 127.0.0.1:", 0), 0u)
+        << MessageTexts()[0];
+    EXPECT_FALSE(state.site.siteFromGps);
 }
 
 TEST_F(GpsLoadTest, PortThatCannotBeOpenedIsNamed) {

@@ -217,6 +217,14 @@ TEST_F(HomeLocationTest, SavedStateLoadsBack) {
     EXPECT_EQ(loaded.scope.gpsPort, 7);
     EXPECT_EQ(loaded.scope.skyClass, 2);
     EXPECT_EQ(loaded.firstUseDate, kUsedBefore);
+
+    // gpsd as the GPS source is kept; any other number beyond the ports is none.
+    for (const auto& [saved, expected] : {std::pair{kGpsdSource, kGpsdSource}, std::pair{65, 0}}) {
+        state.scope.gpsPort = saved;
+        ASSERT_TRUE(SaveHomeFile(state, nullptr).ok);
+        ASSERT_TRUE(LoadHomeFile(loaded, zone, dialogs, nullptr).Loaded());
+        EXPECT_EQ(loaded.scope.gpsPort, expected);
+    }
 }
 
 TEST_F(HomeLocationTest, SaveOnAFullDiskKeepsTheOldFileAndSaysWhy) {

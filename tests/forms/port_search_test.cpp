@@ -92,6 +92,21 @@ TEST_F(PortSearchTest, FindsThePortListsWhatItIsAndStoresItsNumber) {
     EXPECT_EQ(state.scope.scopePort, kPtyPort);
 }
 
+TEST_F(PortSearchTest, TheGpsListOffersGpsdAfterThePorts) {
+    const ScopedEnv address("TALVO_GPSD", "gpshost:3000");
+    form.ComSearch_Click();
+    EXPECT_EQ(form.List2.items.size(), 1u);  // not for the telescope
+    form.GPSSelect_Click();
+    ASSERT_EQ(form.List2.items.size(), 2u);
+    EXPECT_EQ(form.List2.items[1], "gpsd  gpshost:3000  the GPS service");
+    form.List2_Click(1);
+    EXPECT_EQ(state.scope.gpsPort, kGpsdSource);
+    EXPECT_EQ(state.scope.scopePort, 0);
+    form.GPSSelect_Click();
+    EXPECT_EQ(form.List2.listIndex, 1);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST_F(PortSearchTest, CancelStopsTheSearch) {
     int looked = 0;
     dialogs.onDoEvents = [&] {
