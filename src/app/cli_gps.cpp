@@ -101,8 +101,7 @@ int RunGps(const GpsOptions& options, const CliIo& io) {
     }
     if (!options.loadTime) return kCliOk;
     const GpsFix& fix = reading.fix;
-    const platform::ClockSetStatus clock =
-        platform::SetSystemClockUtc(fix.year, fix.month, fix.day, fix.hour, fix.minute, fix.second);
+    const platform::ClockSetStatus clock = SetClockFromGps(fix);
     if (!clock.ok) {
         io.err << "talvo-cli gps: The computer will not accept GPS time: " << clock.message << '\n';
         return kCliBadArguments;

@@ -1,5 +1,7 @@
 #include "forms/gps_commands.h"
 
+#include <cstdio>
+
 #include "forms/window_exchange_hooks.h"
 #include "scope/gps_reading.h"
 #include "scope/gpsd_reading.h"
@@ -15,9 +17,7 @@ constexpr const char* kTitle = "TALVO";
 
 GpsCommands::GpsCommands(SessionState& state, platform::CommIO& comm, DialogServices& dialogs)
     : state_(state), comm_(comm), dialogs_(dialogs) {
-    setClock = [](const GpsFix& fix) {
-        return platform::SetSystemClockUtc(fix.year, fix.month, fix.day, fix.hour, fix.minute, fix.second);
-    };
+    setClock = SetClockFromGps;
 }
 
 void GpsCommands::Tell(const std::string& text) { dialogs_.MessageBox(text, MessageButtons::Ok, kTitle); }
@@ -88,6 +88,16 @@ GpsLoadOutcome GpsCommands::LoadFromGps(const GpsWindow& window) {
     Tell(std::string("Successful GPS Reading. Location ") +
          (timeSet ? "and Time have been set." : "has been set"));
     return GpsLoadOutcome::kLoaded;
+}
+
+platform::ClockSetStatus SetClockFromGps(const GpsFix& fix) {
+    if (fix.year < kEarliestGpsClockYear) {
+        char date[40];  // room for any int, though a fix's fields are a few digits
+        std::snprintf(date, sizeof date, "%04d-%02d-%02d", fix.year, fix.month, fix.day);
+        return {false, std::string("the receiver's date ") + date +
+                           " cannot be right (the receiver may count GPS weeks from an epoch long past)."};
+    }
+    return platform::SetSystemClockUtc(fix.year, fix.month, fix.day, fix.hour, fix.minute, fix.second);
 }
 
 void ApplyGpsSite(ObserverSite& site, const GpsFix& fix) {

@@ -37,7 +37,7 @@ public:
     // doNotLoadTime, the system clock in UTC. Every message goes to the observer here.
     GpsLoadOutcome LoadFromGps(const GpsWindow& window);
 
-    // Sets the system clock to a fix's UTC date and time; SetSystemClockUtc unless replaced.
+    // Sets the system clock to a fix's UTC date and time; SetClockFromGps unless replaced.
     std::function<platform::ClockSetStatus(const GpsFix&)> setClock;
 
 private:
@@ -47,6 +47,15 @@ private:
     platform::CommIO& comm_;
     DialogServices& dialogs_;
 };
+
+// No receiver's date is earlier than this: TALVO was first built in 2026. An earlier date comes
+// from a receiver that counts GPS weeks from an epoch long past (the week rollover), or from a
+// receiver without a real fix; the computer's clock must not be set to it.
+inline constexpr int kEarliestGpsClockYear = 2026;
+
+// Sets the system clock (SetSystemClockUtc) to the fix's UTC date and time, unless the date is
+// before kEarliestGpsClockYear: then nothing is set and the message says why.
+[[nodiscard]] platform::ClockSetStatus SetClockFromGps(const GpsFix& fix);
 
 // Writes a fix's site into `site`: latitude (north positive) and longitude (WEST positive) in
 // radians from the unrounded minutes, and their display fields as the receiver gave them

@@ -2,7 +2,9 @@
 // and a stand-in for the system clock: what is checked before reading, what a fix changes, and
 // the clock refusing.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <optional>
 
 #include "forms/file_select.h"
@@ -10,6 +12,7 @@
 #include "support/main_window_fixture.h"
 #include "support/scoped_env.h"
 #include "support/sim_process.h"
+#include "support/temp_dir.h"
 
 namespace talvo {
 namespace {
@@ -184,6 +187,32 @@ TEST_F(GpsLoadTest, GpsdThatDoesNotAnswerIsNamed) {
     EXPECT_EQ(MessageTexts()[0].rfind("UNABLE TO REACH GPSD\ngpsd does not answer on 127.0.0.1:", 0), 0u)
         << MessageTexts()[0];
     EXPECT_FALSE(state.site.siteFromGps);
+}
+
+TEST(GpsClock, ADateBeforeTheProgramIsNeverSetOnTheClock) {
+    testing::ScratchDir bin;
+    bin.Write("timedatectl", "#!/bin/sh\necho \"$@\" > \"$(dirname \"$0\")/called\"\n");
+    ::chmod(bin.File("timedatectl").c_str(), 0755);
+    const char* path = std::getenv("PATH");
+    const ScopedEnv searchPath("PATH", bin.path() + ":" + (path != nullptr ? path : ""));
+    GpsFix fix;
+    fix.year = 2019;  // a receiver past its week rollover reports 1024 weeks back
+    fix.month = 4;
+    fix.day = 7;
+    const platform::ClockSetStatus old = SetClockFromGps(fix);
+    EXPECT_FALSE(old.ok);
+    EXPECT_NE(old.message.find("the receiver's date 2019-04-07 cannot be right"), std::string::npos)
+        << old.message;
+    EXPECT_FALSE(std::filesystem::exists(bin.File("called")));
+
+    fix.year = 2026;
+    fix.month = 12;
+    fix.day = 6;
+    fix.hour = 21;
+    fix.minute = 30;
+    fix.second = 5;
+    EXPECT_TRUE(SetClockFromGps(fix).ok);
+    EXPECT_EQ(bin.Read("called"), "set-time 2026-12-06 21:30:05\n");
 }
 
 TEST_F(GpsLoadTest, PortThatCannotBeOpenedIsNamed) {
