@@ -8,6 +8,7 @@
 #include "forms/script_processor.h"
 #include "forms/script_values.h"
 #include "platform/data_dirs.h"
+#include "platform/start_program.h"
 #include "session/search_request.h"
 
 namespace talvo {
@@ -159,7 +160,7 @@ void ScriptProcessor::Goto() {
 
 void ScriptProcessor::Shell(const std::string& value) {
     const std::optional<std::vector<std::string>> words = platform::SplitWords(value);
-    if (!words || words->empty() || !startProgram(*words).ok) Fail("Error Running Program");
+    if (!words || words->empty() || !platform::StartProgram(*words).ok) Fail("Error Running Program");
 }
 
 void ScriptProcessor::AltAz(int number, const std::string& command) {

@@ -17,7 +17,6 @@
 #include "forms/scope_commands.h"
 #include "forms/search_commands.h"
 #include "platform/clock.h"
-#include "platform/start_program.h"
 #include "session/session_state.h"
 
 namespace talvo {
@@ -35,9 +34,6 @@ public:
                     MainWindowHooks& window, SearchCommands& searches, ScopeCommands& scope);
 
     WindowHooks hooks;
-    // Starts a program for SHELL (the platform's StartProgram; tests may put a stand-in here).
-    std::function<platform::ProgramStart(const std::vector<std::string>&)> startProgram =
-        platform::StartProgram;
     // Each line the processor writes to the log is also given here (talvo-cli: standard error).
     std::function<void(const std::string&)> echo;
 
@@ -59,9 +55,9 @@ public:
     // A WAIT or SLEEP is in progress.
     [[nodiscard]] bool Paused() const { return pause_.has_value(); }
 
+    // The number of the next command to run (from 1), and the number of the last.
     int scriptNext() const { return next_; }
     int scriptCount() const { return static_cast<int>(lines_.size()); }
-    int scriptExitCode() const { return exitCode_; }
 
 private:
     struct Pause {

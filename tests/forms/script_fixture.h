@@ -38,15 +38,6 @@ protected:
     // The log's lines without their CR LF.
     std::vector<std::string> LogLines() const { return CrLfLines(ReadFile(dir.File("TALVOLOG.TXT"))); }
 
-    // The lines of the commands' outcomes ("Command ...", "Exit time detected").
-    std::vector<std::string> CommandLines() const {
-        std::vector<std::string> lines;
-        for (const std::string& line : LogLines()) {
-            if (line.rfind("Command ", 0) == 0 || line == "Exit time detected") lines.push_back(line);
-        }
-        return lines;
-    }
-
     std::string LastLine() const {
         const std::vector<std::string> lines = LogLines();
         return lines.empty() ? std::string() : lines.back();

@@ -37,8 +37,16 @@ TEST_F(ScriptRun, CatalogFindAndGotoSendM42AndEndWithZero) {
     ASSERT_TRUE(sim.Start({"--protocol", "lx200"}));
     ScopedEnv port("TALVO_COM3", sim.DevicePath());
     UseTelescope();
+    // The exchange lets window events in while it waits, and with them the timer's ticks: none
+    // may start another command before the GoTo has ended.
+    int ticksDuringExchange = 0;
+    dialogs.onDoEvents = [this, &ticksDuringExchange] {
+        ++ticksDuringExchange;
+        form.Timer1_Timer();
+    };
 
     EXPECT_EQ(RunScript(SplitScript("CAT=MESSIER.TLV;FIND=M42;GOTO=1")), 0);
+    EXPECT_GT(ticksDuringExchange, 0);
     // M42 in the epoch of date (2026.9), as the window shows it.
     const std::string bytes = "#:Sr 05:36.6##:Sd -05*22##:MS#";
     ASSERT_TRUE(sim.WaitReceived(bytes.size(), 2000));
