@@ -92,6 +92,9 @@ void ScriptProcessor::Dispatch(int number, const std::string& line, const std::s
             Fail("Invalid Planet Number (0 to 9)");
         } else if (hooks.selectBody) {
             hooks.selectBody(whole);
+            // A body keeps no further names of the object before it (a script's "ScriptCmd=").
+            state_.object.name3.clear();
+            state_.object.name4.clear();
         }
     } else if (keyword == "MINMAG") {
         const double magnitude = LeadingNumber(value);

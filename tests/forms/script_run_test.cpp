@@ -194,7 +194,7 @@ TEST_F(ScriptRun, SleepCountsTheClocksSecondsAcrossMidnight) {
 
 TEST_F(ScriptRun, AltAndRaMakeFictitiousObjects) {
     form.script.Start(
-        {"ALT=30D15M AZ=120D30M Test point", "J2000RA=5H35.3M DEC=-0D30M south of it", "STAY=1"});
+        {"ALT=30D15M AZ=120D30M Test point", "J2000RA=5H35.3M DEC=-0D30M south of it", "PLANET=5", "STAY=1"});
     form.Timer1_Timer();
     const CurrentObject& object = state.object;
     EXPECT_EQ(object.planetIndex, -1);
@@ -213,6 +213,11 @@ TEST_F(ScriptRun, AltAndRaMakeFictitiousObjects) {
     EXPECT_EQ(object.decSign, -1);
     EXPECT_NEAR(DeclinationDegrees(object), -0.5, 0.02);
     EXPECT_NEAR(RightAscensionHours(object), 5.588 + 0.022, 0.003);
+
+    form.Timer1_Timer();
+    EXPECT_EQ(object.planetIndex, 5);
+    EXPECT_EQ(object.name3 + object.name4, "");
+    EXPECT_EQ(form.List1.listIndex, 5);
 }
 
 TEST_F(ScriptRun, StayHandsTheWindowToTheObserver) {
