@@ -190,6 +190,20 @@ TEST_F(ScriptRun, SleepCountsTheClocksSecondsAcrossMidnight) {
     form.Timer1_Timer();
     EXPECT_EQ(LastLine(), "Command 1: SLEEP=5 Successful");
     EXPECT_EQ(Ticks(2), 0);
+
+    // The longest sleep is a second short of a day; half a second sleeps until the next second.
+    form.script.Start({"SLEEP=86399"});
+    form.Timer1_Timer();
+    clock.Advance(86398);
+    form.Timer1_Timer();
+    EXPECT_TRUE(form.script.Paused());
+    clock.Advance(1);
+    EXPECT_EQ(Ticks(2), 0);
+    form.script.Start({"SLEEP=0.5"});
+    form.Timer1_Timer();
+    EXPECT_TRUE(form.script.Paused());
+    clock.Advance(1);
+    EXPECT_EQ(Ticks(2), 0);
 }
 
 TEST_F(ScriptRun, AltAndRaMakeFictitiousObjects) {
