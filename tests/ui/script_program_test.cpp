@@ -101,5 +101,13 @@ TEST_F(ScriptProgram, AFailedCommandEndsWithItsCodeAndATooLongScriptRunsNothing)
     EXPECT_FALSE(std::filesystem::exists(dir.File("TALVOLOG.TXT")));
 }
 
+// Without a home file the window would say so and ask the first run's questions; a script is
+// asked nothing and runs with the defaults.
+TEST_F(ScriptProgram, RunsWithoutAHomeFileAskingNothing) {
+    std::remove(dir.File("TALVO.HOM").c_str());
+    EXPECT_EQ(Run({"PLANET=5"}), 0);
+    EXPECT_EQ(CommandLines().back(), "Command 1: PLANET=5 Successful");
+}
+
 }  // namespace
 }  // namespace talvo
