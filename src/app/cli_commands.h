@@ -42,6 +42,7 @@ CliCommand AddPortsCommand(CLI::App& program);
 CliCommand AddGpsCommand(CLI::App& program);
 CliCommand AddScopeSiteCommand(CLI::App& program);
 CliCommand AddScopeUploadCommand(CLI::App& program);
+CliCommand AddScriptCommand(CLI::App& program);
 
 // Writes the one line that says what is wrong with the arguments of `command` ("" before a
 // command is known) and returns the exit code for it.

@@ -34,6 +34,7 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
       helpForm(state, dialogs),
       scopeForm(state, dialogs, comm, *this),
       fileSelect(state, zone, dialogs, [this](const std::string& name) { Location.caption = name; }),
+      script(state, clock, dialogs, *this, searches, scopeCommands),
       skyChartFound_(!platform::SkyChartDirectory().empty()) {
     SetUpButtons();
     Label1.caption = "TALVO";
@@ -60,6 +61,12 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
         return set.ok ? std::string() : set.message;
     };
     fileSelect.siteCommands = &scopeForm.siteCommands;
+    script.hooks.readClock = [this] {
+        ReadClock();
+        RefreshAll();
+    };
+    script.hooks.launchSkyChart = [this] { return LaunchSkyChart(); };
+    script.hooks.selectBody = [this](int index) { List1_Click(index); };
 }
 
 std::array<Control*, 13> Form1::ObjectFields() {
@@ -102,8 +109,17 @@ void Form1::Form_Load() {
     Timer1.enabled = true;
 }
 
-// The date and time are redrawn by the refresh itself, so a tick is the refresh.
-void Form1::Timer1_Timer() { Form_Load(); }
+// The date and time are redrawn by the refresh itself, so a tick is the refresh. A script's
+// WAIT or SLEEP leaves the refresh running on every tick.
+void Form1::Timer1_Timer() {
+    Form_Load();
+    if (state_.scriptMode) script.Tick();
+}
+
+bool Form1::LaunchSkyChart() {
+    SetStatus("Sky chart program not found");
+    return false;
+}
 
 void Form1::ReadClock() {
     ClockState& clock = state_.clock;

@@ -13,6 +13,7 @@
 #include "forms/main_window_hooks.h"
 #include "forms/scope_commands.h"
 #include "forms/scope_form.h"
+#include "forms/script_processor.h"
 #include "forms/search_commands.h"
 #include "forms/searching.h"
 #include "platform/clock.h"
@@ -84,6 +85,8 @@ public:
     HelpForm helpForm;
     ScopeForm scopeForm;
     FileSelect fileSelect;
+    // The command-line script, run one command per tick.
+    ScriptProcessor script;
 
     // What the window asks the view to show next (the view opens it and clears the request).
     enum class Open { None, CatalogSelect, DataEntry, Help, ScopeForm, FileSelect };
@@ -93,7 +96,7 @@ public:
     // body of every tick.
     void Form_Load();
 
-    // One tick of the real-time loop.
+    // One tick of the real-time loop: the refresh, then, while a script runs, its next step.
     void Timer1_Timer();
 
     // Recomputes and redraws every field, in the window's order.
@@ -123,6 +126,9 @@ public:
     void AddObject_Click();
     void Help_Click();
     void GotoButton_Click() { scopeCommands.GotoButton_Click(); }
+    // Starts the sky-chart program centred on the current object; false (and the status line
+    // says why) when it could not be started.
+    bool LaunchSkyChart();
     void ObjectButton_Click();
     void Scope_Click();
     // Observing notes typed into input boxes go to the log, each after the object's line.

@@ -11,19 +11,40 @@ namespace {
 
 const char* kTitle = "TALVO";
 
+// Nobody answers while a script runs: questions are declined, messages go unseen.
+class UnattendedDialogs final : public DialogServices {
+public:
+    MessageAnswer MessageBox(const std::string&, MessageButtons buttons, const std::string&) override {
+        if (buttons == MessageButtons::Ok) return MessageAnswer::Ok;
+        return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+    }
+    std::optional<std::string> InputBox(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    void DoEvents() override {}
+    bool OpenDocument(const std::string&) override { return false; }
+    void SetClipboardText(const std::string&) override {}
+    void Beep() override {}
+};
+
 }  // namespace
 
 bool Form1::LoadHomeAtStart() {
+    // An unattended script is asked nothing and shown nothing: it runs with the defaults when the
+    // home file cannot be read, and without the first run's questions.
+    UnattendedDialogs unattended;
+    DialogServices& dialogs = state_.scriptMode ? static_cast<DialogServices&>(unattended) : dialogs_;
     const HomeLoad load =
-        LoadHomeFile(state_, zone_, dialogs_, [this](const std::string& name) { Location.caption = name; });
+        LoadHomeFile(state_, zone_, dialogs, [this](const std::string& name) { Location.caption = name; });
     if (!load.Loaded()) {
         // A missing or damaged home file must not lock the observer out: say so, then start as on
         // a first run with the defaults. The damaged file stays until a save replaces it.
-        dialogs_.MessageBox(load.message, MessageButtons::Ok, kTitle);
+        dialogs.MessageBox(load.message, MessageButtons::Ok, kTitle);
         state_.scope.scopeHasGps = false;
         Location.caption = state_.homeFileName;
     }
-    firstRunStep_ = (!load.Loaded() || load.FirstRun()) ? FirstRunStep::Options : FirstRunStep::None;
+    const bool firstRun = !load.Loaded() || load.FirstRun();
+    firstRunStep_ = firstRun && !state_.scriptMode ? FirstRunStep::Options : FirstRunStep::None;
     return firstRunStep_ != FirstRunStep::None;
 }
 

@@ -9,7 +9,7 @@
 namespace talvo::ui {
 
 Application::Application(const platform::Clock* clock, const platform::TimeZone* zone,
-                         DialogServices* dialogs) {
+                         DialogServices* dialogs, std::optional<std::vector<std::string>> script) {
     const platform::Clock& useClock = clock ? *clock : systemClock_;
     const platform::TimeZone& useZone = zone ? *zone : systemZone_;
     DialogServices& useDialogs = dialogs ? *dialogs : qtDialogs_;
@@ -18,6 +18,8 @@ Application::Application(const platform::Clock* clock, const platform::TimeZone*
     form_->SetStatus(start.status);
     view_ = std::make_unique<Form1View>(*form_);
     qtDialogs_.SetParent(view_.get());
+    // The script is known before the home file is read: an unattended run is asked nothing.
+    if (script) form_->script.Start(std::move(*script));
     firstRun_ = form_->LoadHomeAtStart();
     form_->Form_Load();
     view_->Redraw();

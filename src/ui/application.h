@@ -2,6 +2,9 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "forms/dialog_services.h"
 #include "forms/form1.h"
@@ -15,9 +18,11 @@ namespace talvo::ui {
 
 class Application {
 public:
-    // The system's clock, zone and Qt's dialogs by default; tests pass their own.
+    // The system's clock, zone and Qt's dialogs by default; tests pass their own. `script`: the
+    // commands of a script given on the command line, run unattended from the first tick.
     Application(const platform::Clock* clock = nullptr, const platform::TimeZone* zone = nullptr,
-                DialogServices* dialogs = nullptr);
+                DialogServices* dialogs = nullptr,
+                std::optional<std::vector<std::string>> script = std::nullopt);
 
     // Opens the main window at a size with room for every field.
     void Show();

@@ -320,6 +320,8 @@ void Form1View::OnTick() {
     if (QApplication::activeModalWidget() != nullptr || model_.searching.visible) return;
     model_.Timer1_Timer();
     Redraw();
+    // A script that has ended ends the program with its exit code, without the save offer.
+    if (const std::optional<int> code = model_.script.ExitRequested()) QCoreApplication::exit(*code);
 }
 
 void Form1View::AfterEvent() {
