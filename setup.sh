@@ -12,6 +12,11 @@ build_dir="${TALVO_BUILD_DIR:-build}"
 
 packages=(g++ make cmake pkg-config python3 qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           libcli11-dev nlohmann-json3-dev fonts-dejavu-core clang-format tzdata)
+# Only the tests need these: desktop-file-validate checks the launcher TALVO writes.
+test_packages=(desktop-file-utils)
+if [ "$mode" = test ]; then
+  packages+=("${test_packages[@]}")
+fi
 
 missing=()
 for package in "${packages[@]}"; do

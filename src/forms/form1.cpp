@@ -8,6 +8,7 @@
 #include "engine/text_format.h"
 #include "engine/time_scales.h"
 #include "engine/time_zone.h"
+#include "forms/night_vision.h"
 #include "platform/set_system_clock.h"
 #include "platform/sky_chart.h"
 #include "session/body_selection.h"
@@ -97,6 +98,8 @@ void Form1::Form_Load() {
     RefreshAll();
     // The night-vision switch shows on any background but white.
     Check1.visible = state_.backColor != kWhite;
+    Check1.value = state_.nightVision;
+    Check1.toolTip = state_.nightVision ? kNightVisionOnTip : kNightVisionOffTip;
     Check1.foreColor = state_.textColor;
     Check1.backColor = state_.backColor;
     Timer1.enabled = true;
