@@ -40,20 +40,6 @@ TEST_F(ColoursTest, NightVisionKeepsTheDayColoursAndGivesThemBack) {
     EXPECT_FALSE(state.configDirty);  // a passing state of the screen, not an option
 }
 
-TEST_F(ColoursTest, EveryNightColourIsRedOrBlack) {
-    const NightColours& n = kNightColours;
-    for (Colour c : {n.window, n.windowText, n.base, n.highlight, n.highlightedText, n.scrollBar, n.light,
-                     n.shadow, n.disabledText, n.toolTipBase, n.toolTipText}) {
-        EXPECT_EQ(GreenOf(c), 0) << c;
-        EXPECT_EQ(BlueOf(c), 0) << c;
-    }
-    // What must stay apart to be read stays apart.
-    EXPECT_NE(n.window, n.windowText);
-    EXPECT_NE(n.highlight, n.highlightedText);
-    EXPECT_NE(n.toolTipBase, n.toolTipText);
-    EXPECT_NE(n.window, n.disabledText);
-}
-
 TEST_F(ColoursTest, TheTitleAsksAndSwitchesBetweenRedAndWhite) {
     dialogs.messageAnswers = {MessageAnswer::Cancel};
     form.Label1_Click();
