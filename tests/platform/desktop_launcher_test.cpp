@@ -42,9 +42,9 @@ TEST(DesktopEntry, QuotesAndEscapesTheProgramsPath) {
               "Exec=\"/x/\\\\$y \\\\\"z\\\\\"/100%%/talvo\"");
     EXPECT_EQ(Line(*DesktopEntryText("talvo", "/data/obs"), "Path="), "Path=/data/obs");
     EXPECT_EQ(Line(*DesktopEntryText("talvo", ""), "Path="), "");
-    EXPECT_FALSE(DesktopEntryText("/tmp/a\nb/talvo", "").has_value());
-    EXPECT_FALSE(DesktopEntryText("/tmp/\xE9t\xE9/talvo", "").has_value());  // Latin-1, not UTF-8
-    EXPECT_TRUE(DesktopEntryText("/tmp/\xC3\xA9t\xC3\xA9/talvo", "").has_value());
+    EXPECT_FALSE(DesktopEntryText("/opt/a\nb/talvo", "").has_value());
+    EXPECT_FALSE(DesktopEntryText("/opt/\xE9t\xE9/talvo", "").has_value());  // Latin-1, not UTF-8
+    EXPECT_TRUE(DesktopEntryText("/opt/\xC3\xA9t\xC3\xA9/talvo", "").has_value());
 }
 
 TEST(DesktopEntry, TheDesktopFolderIsNeverTheHomeFolderItself) {
@@ -118,7 +118,7 @@ TEST_F(LauncherTest, FailuresNameTheFolder) {
     EXPECT_EQ(made.failure, LauncherStatus::Failure::kOther);
     EXPECT_EQ(made.folder, data.File("icons/hicolor/scalable/apps"));
 
-    made = InstallLauncher(places, "/tmp/bad\tname/talvo", "", icon.File("talvo.svg"));
+    made = InstallLauncher(places, "/opt/bad\tname/talvo", "", icon.File("talvo.svg"));
     EXPECT_EQ(made.failure, LauncherStatus::Failure::kNoExecutable);
 }
 
