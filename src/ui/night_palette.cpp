@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColor>
+#include <QIcon>
 #include <QProxyStyle>
 #include <QStyle>
 
@@ -14,9 +15,10 @@ namespace {
 
 QColor ToQColor(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }
 
-// Fusion draws every part from the palette; the platform's own styles may not. A text box draws
-// its cursor as the inverse of what lies under it, which on red is a bright cyan line: in night
-// vision text boxes show no cursor (what is typed, and the selection, still show).
+// Fusion draws every part from the palette; the platform's own styles may not. What no palette
+// reaches is left out: the desktop theme's coloured icons (the green tick on OK, the icons of
+// message boxes), and the cursor of a text box, which is drawn as the inverse of what lies under
+// it, a bright cyan line on red (what is typed, and the selection, still show).
 class NightStyle : public QProxyStyle {
 public:
     NightStyle() : QProxyStyle("Fusion") {}
@@ -24,6 +26,12 @@ public:
         if (metric == PM_TextCursorWidth) return 0;
         return QProxyStyle::pixelMetric(metric, option, widget);
     }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+    QIcon standardIcon(StandardPixmap, const QStyleOption*, const QWidget*) const override { return {}; }
 };
 
 // Used when the day style cannot be named again (an application style sheet hides it).

@@ -167,6 +167,10 @@ TEST_F(NightVisionViewTest, SwitchingOffPutsTheDayLookBackExactly) {
     ClickNightVision();
     EXPECT_EQ(QApplication::palette(), NightPalette());
     EXPECT_EQ(qApp->styleSheet(), NightStyleSheet());
+    // The desktop theme's coloured icons stay out (the offscreen screen used here has none to show).
+    EXPECT_EQ(QApplication::style()->styleHint(QStyle::SH_DialogButtonBox_ButtonsHaveIcons), 0);
+    EXPECT_TRUE(QApplication::style()->standardIcon(QStyle::SP_DialogOkButton).isNull());
+    EXPECT_TRUE(QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning).isNull());
 
     ClickNightVision();
     EXPECT_FALSE(state.nightVision);
