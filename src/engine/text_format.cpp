@@ -1,5 +1,6 @@
 #include "engine/text_format.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -41,6 +42,8 @@ std::string FormatFixed(double value, int minIntegerDigits, int decimals) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(rounded));
     std::string text = buffer;
+    // The C library writes the locale's decimal separator, a comma in many; the formats use a period.
+    std::replace(text.begin(), text.end(), ',', '.');
     std::size_t point = text.find('.');
     std::size_t integerDigits = point == std::string::npos ? text.size() : point;
     if (static_cast<int>(integerDigits) < minIntegerDigits) {

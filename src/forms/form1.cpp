@@ -8,6 +8,8 @@
 #include "engine/text_format.h"
 #include "engine/time_scales.h"
 #include "engine/time_zone.h"
+#include "forms/night_vision.h"
+#include "forms/sky_chart_launch.h"
 #include "platform/set_system_clock.h"
 #include "platform/sky_chart.h"
 #include "session/body_selection.h"
@@ -65,7 +67,7 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
         ReadClock();
         RefreshAll();
     };
-    script.hooks.launchSkyChart = [this] { return LaunchSkyChart(); };
+    script.hooks.launchSkyChart = [this] { return LaunchSkyChart(state_) != SkyChartLaunch::kNotFound; };
     script.hooks.selectBody = [this](int index) { List1_Click(index); };
 }
 
@@ -104,6 +106,8 @@ void Form1::Form_Load() {
     RefreshAll();
     // The night-vision switch shows on any background but white.
     Check1.visible = state_.backColor != kWhite;
+    Check1.value = state_.nightVision;
+    Check1.toolTip = state_.nightVision ? kNightVisionOnTip : kNightVisionOffTip;
     Check1.foreColor = state_.textColor;
     Check1.backColor = state_.backColor;
     Timer1.enabled = true;
@@ -114,11 +118,6 @@ void Form1::Form_Load() {
 void Form1::Timer1_Timer() {
     Form_Load();
     if (state_.scriptMode) script.Tick();
-}
-
-bool Form1::LaunchSkyChart() {
-    SetStatus("Sky chart program not found");
-    return false;
 }
 
 void Form1::ReadClock() {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <string>
 
 #include "catalog/search_engine.h"
 #include "forms/catalog_select.h"
@@ -69,8 +71,9 @@ public:
     // Command buttons; each caption starts with the key that also presses it.
     Control TraceButton, DateButton, LongitudeButton, LatitudeButton, TimeButton, CatalogButton,
         WriteMatchButton, BestOf, GetComet, Scope, ObjectButton, PreviousMatch, SkyChart, DetailedSearch,
-        Help, ObsLogButton, AddObject, NextMatchButton, SimpleSearch, Command3, Command2, GotoButton, Check1;
-    ListControl List1;  // the solar-system list
+        Help, ObsLogButton, AddObject, NextMatchButton, SimpleSearch, Command3, Command2, GotoButton;
+    CheckControl Check1;  // "Night Vision": checked while the windows are in night colours
+    ListControl List1;    // the solar-system list
 
     // The serial ports of every telescope and GPS exchange; window events run while they wait.
     platform::CommIO comm;
@@ -87,6 +90,10 @@ public:
     FileSelect fileSelect;
     // The command-line script, run one command per tick.
     ScriptProcessor script;
+
+    // Makes the program's desktop launcher at the first run and returns the message for a
+    // failure (empty when made). Not set, no launcher is made: the program sets it, tests need not.
+    std::function<std::string()> createShortcut;
 
     // What the window asks the view to show next (the view opens it and clears the request).
     enum class Open { None, CatalogSelect, DataEntry, Help, ScopeForm, FileSelect };
@@ -125,10 +132,13 @@ public:
     void CatalogButton_Click();
     void AddObject_Click();
     void Help_Click();
+    // Starts the sky-chart program centred on the object; says so when it is not found.
+    void SkyChart_Click();
+    // Night vision on or off, as the box is clicked.
+    void Check1_Click();
+    // The title: switches between the red and the white colour scheme, after asking.
+    void Label1_Click();
     void GotoButton_Click() { scopeCommands.GotoButton_Click(); }
-    // Starts the sky-chart program centred on the current object; false (and the status line
-    // says why) when it could not be started.
-    bool LaunchSkyChart();
     void ObjectButton_Click();
     void Scope_Click();
     // Observing notes typed into input boxes go to the log, each after the object's line.

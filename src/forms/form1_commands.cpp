@@ -7,6 +7,7 @@
 #include "engine/text_format.h"
 #include "engine/time_scales.h"
 #include "forms/form1.h"
+#include "forms/sky_chart_launch.h"
 #include "session/body_selection.h"
 
 namespace talvo {
@@ -86,7 +87,7 @@ void Form1::Form_KeyPress(char key) {
             if (ObsLogButton.enabled) ObsLogButton_Click();
             break;
         case 'S':
-            if (SkyChart.enabled) NotAvailable_Click(SkyChart);
+            if (SkyChart.enabled) SkyChart_Click();
             break;
         case 'G':
             if (GotoButton.enabled) GotoButton_Click();
@@ -142,6 +143,11 @@ void Form1::Form_KeyPress(char key) {
         default:
             break;
     }
+}
+
+void Form1::SkyChart_Click() {
+    if (LaunchSkyChart(state_) == SkyChartLaunch::kNotFound)
+        dialogs_.MessageBox(kSkyChartNotFound, MessageButtons::Ok, "TALVO");
 }
 
 void Form1::NotAvailable_Click(const Control& button) {

@@ -58,6 +58,12 @@ void Form1::NextFirstRunStep() {
             firstRunStep_ = FirstRunStep::Latitude;
             Scope_Click();
             dialogs_.MessageBox(kFirstRunMessage, MessageButtons::Ok, kTitle);
+            if (createShortcut) {
+                // The program goes on whether the launcher was made or not.
+                const std::string failure = createShortcut();
+                if (!failure.empty() && !state_.scriptMode)
+                    dialogs_.MessageBox(failure, MessageButtons::Ok, kTitle);
+            }
             return;
         case FirstRunStep::Latitude:
             firstRunStep_ = FirstRunStep::Longitude;

@@ -75,10 +75,11 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "can then paste it into another program, for example a planetarium program or a web search. This "
      "works for objects from a catalog."},
     {"Color",
-     "The main window shows yellow text on deep red, which keeps your eyes adapted to the dark. A second "
-     "colour scheme, dark text on white for daytime use, chosen by clicking the title at the top of the "
-     "main window, comes in a later version of TALVO; in this version the title does not change the "
-     "colours."},
+     "The main window shows yellow text on deep red, which keeps your eyes adapted to the dark. Click the "
+     "title TALVO at the top of the main window to switch to the second colour scheme, dark text on white "
+     "for daytime use, and click it again to return to red; TALVO asks first. The scheme is saved with the "
+     "other options in your home location file. While night vision is on the scheme cannot be changed, and "
+     "with the white scheme the Night Vision box is hidden."},
     {"COM port",
      "A COM port is a serial port through which TALVO talks to a GoTo telescope or a GPS receiver; a "
      "USB-to-serial adapter provides one. Choose the ports in \"x Options\": \"Select COM Port for "
@@ -209,9 +210,11 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "last match. After \"p Previous\" the matches already found come back at once."},
     {"Night Vision",
      "Eyes adapted to the dark lose their sensitivity in seconds under bright light, but deep red light "
-     "does little harm. The \"Night Vision\" box, which will turn TALVO's windows deep red, comes in a "
-     "later version of TALVO; in this version ticking it only says so. The main window's yellow on deep "
-     "red already spares your eyes; dim the screen and close other bright windows as well."},
+     "does little harm. Tick the \"Night Vision\" box and every TALVO window turns deep red with dark "
+     "text: the main window, the other windows, and their message boxes, lists, menus, tooltips and scroll "
+     "bars; untick it for the day colours. Only TALVO's own windows change: Linux has no colour table "
+     "for the whole screen that a program could borrow, so the desktop, its panels and other programs keep "
+     "their colours. Dim the screen and close or cover other bright windows as well."},
     {"NGC Object",
      "The New General Catalogue (NGC), published in 1888, lists 7,840 star clusters, nebulae and galaxies "
      "and is the most used list of deep-sky objects. Search for one by its number, for example NGC 7009 or "
@@ -278,12 +281,13 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "average, for example 1.08x avg when the Moon is near. Best of the Sky offers a planet only when it "
      "looks large enough to be worth a view."},
     {"SkyChart",
-     "\"s SkyChart\" comes in a later version of TALVO. It will start the free sky-chart program "
-     "Skychart, installed separately, with a chart centred on the current object for the date, time and "
-     "site TALVO shows and a field of view suited to the object's brightness. TALVO looks for the program "
-     "in the folder named by the environment variable TALVO_SKYCHART_DIR, or else on the PATH; the hint "
-     "at start-up says when it was not found. Telescope type 5 will use the same program to drive the "
-     "telescope."},
+     "\"s SkyChart\" starts the free sky-chart program Skychart, installed separately, with a chart "
+     "centred on the current object for the date, time and site TALVO shows and a field of view suited to "
+     "the object: 70 degrees for the Sun, the Moon and the bright planets, down to 5 degrees for the "
+     "faintest objects. TALVO looks for the program \"skychart\" in the folder named by the environment "
+     "variable TALVO_SKYCHART_DIR, or else on the PATH, and tries its older version \"ciel\" when "
+     "\"skychart\" cannot be started; the hint at start-up says when it was not found. Telescope type 5 "
+     "uses the same program to drive the telescope: its GoTo opens the chart on the object."},
     {"Star Names",
      "Stars carry many names, and the default catalog gives each star up to five: a proper name such as "
      "Mizar or Vega; the Greek letter and constellation in three-letter abbreviations, such as Alp Lyr or "

@@ -127,14 +127,16 @@ void ApplyColours(SessionState& state, Colour back, Colour text) {
         back = kDarkRed;
         text = kYellow;
     }
+    const Colour highlight = back == kWhite ? kWhite : kRed;
     if (state.nightVision) {
         state.dayBackColor = back;
         state.dayTextColor = text;
+        state.dayHighlightColor = highlight;
         return;
     }
     state.backColor = back;
     state.textColor = text;
-    state.highlightColor = back == kWhite ? kWhite : kRed;
+    state.highlightColor = highlight;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "engine/solar_system.h"
+#include "forms/sky_chart_launch.h"
 #include "forms/window_exchange_hooks.h"
 
 namespace talvo {
@@ -80,7 +81,9 @@ bool ScopeCommands::Goto() {
         case GotoResult::kSent:
             break;
         case GotoResult::kSkyChart:
-            Tell("SkyChart: this function is not available yet in this version of TALVO.");
+            // Type 5 telescopes are driven by the sky-chart program, started on the object.
+            if (LaunchSkyChart(state_) != SkyChartLaunch::kNotFound) return true;
+            Tell(kSkyChartNotFound);
             return false;
         case GotoResult::kNoTelescope:
             Tell("No Goto Telescope selected - Click 'Scope' Button and make selection!");

@@ -27,8 +27,8 @@ public:
     void GotoButton_Click();
 
     // Sends the telescope to the current object as the window shows it. True when the whole
-    // command was written; messages (except the StarGuide's key reminder) are left out in script
-    // mode.
+    // command was written (type 5: when the sky-chart program that drives it started); messages (except the
+    // StarGuide's key reminder) are left out in script mode.
     [[nodiscard]] bool Goto();
 
     // Reads where the telescope points (NexStar or LX200 family) and returns it in the telescope's

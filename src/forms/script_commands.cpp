@@ -7,6 +7,7 @@
 #include "engine/text_format.h"
 #include "forms/script_processor.h"
 #include "forms/script_values.h"
+#include "forms/sky_chart_launch.h"
 #include "platform/data_dirs.h"
 #include "platform/start_program.h"
 #include "session/search_request.h"
@@ -47,7 +48,7 @@ void ScriptProcessor::Dispatch(int number, const std::string& line, const std::s
     if (keyword == "CAT") {
         Catalog(value);
     } else if (keyword == "SKY") {
-        if (!hooks.launchSkyChart || !hooks.launchSkyChart()) Fail("Error Running Program");
+        if (!hooks.launchSkyChart || !hooks.launchSkyChart()) Fail(kSkyChartNotFound);
     } else if (keyword == "ALT") {
         AltAz(number, command);
     } else if (keyword == "FIND") {

@@ -105,4 +105,44 @@ ProgramStart StartProgram(const std::vector<std::string>& words) {
     return {true, {}};
 }
 
+std::optional<std::string> ProgramOutput(const std::vector<std::string>& words) {
+    if (words.empty() || words.front().empty()) return std::nullopt;
+    std::vector<std::string> arguments = words;
+    std::vector<char*> argv;
+    for (std::string& word : arguments) argv.push_back(word.data());
+    argv.push_back(nullptr);
+    int output[2];
+    if (::pipe2(output, O_CLOEXEC) != 0) return std::nullopt;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    pid_t child = -1;
+    const int spawned =
+        ::posix_spawnp(&child, arguments.front().c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(output[1]);
+    if (spawned != 0) {
+        ::close(output[0]);
+        return std::nullopt;
+    }
+    std::string printed;
+    char buffer[512];
+    for (;;) {
+        const ssize_t got = ::read(output[0], buffer, sizeof buffer);
+        if (got > 0) {
+            printed.append(buffer, static_cast<std::size_t>(got));
+        } else if (got == 0 || errno != EINTR) {
+            break;
+        }
+    }
+    ::close(output[0]);
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+    return printed;
+}
+
 }  // namespace talvo::platform

@@ -27,4 +27,9 @@ struct ProgramStart {
 // `words` is empty or the program cannot be run (missing, not executable).
 [[nodiscard]] ProgramStart StartProgram(const std::vector<std::string>& words);
 
+// Runs the program `words[0]` (found as above) with `words` as its argument vector, its input
+// empty and its errors discarded, waits for it, and returns what it printed when it exited with
+// status 0; nothing when it could not be started or failed.
+[[nodiscard]] std::optional<std::string> ProgramOutput(const std::vector<std::string>& words);
+
 }  // namespace talvo::platform

@@ -59,6 +59,7 @@ struct SessionState {
     // The day colours, kept while night vision recolours the screen and restored after it.
     Colour dayBackColor = kDarkRed;
     Colour dayTextColor = kYellow;
+    Colour dayHighlightColor = kRed;
 
     bool fullCatalogInUse = true;  // the default composite catalog is current
     bool nightVision = false;      // the screen is in night colours

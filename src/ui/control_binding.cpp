@@ -8,6 +8,12 @@ QString ColourSheet(Colour fore, Colour back) {
     return QString("color: %1; background-color: %2;").arg(Css(fore), Css(back));
 }
 
+QString DisabledCss(Colour fore, Colour back) {
+    const QColor text(Css(fore));
+    const QColor dimmed = text.darker(220);
+    return (dimmed == text ? QColor(Css(back)).darker(200) : dimmed).name();
+}
+
 void ApplyControl(QWidget* widget, const Control& control) {
     const QString toolTip = ToQString(control.toolTip);
     if (widget->toolTip() != toolTip) widget->setToolTip(toolTip);

@@ -16,6 +16,10 @@ namespace talvo::ui {
 
 inline QString Css(Colour c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)).name(); }
 
+// The text colour of a control that cannot be used: the text colour darkened, or, for text too
+// dark to darken (the black of night vision), the background darkened.
+QString DisabledCss(Colour fore, Colour back);
+
 // The style sheet giving a widget its text and background colours.
 QString ColourSheet(Colour fore, Colour back);
 

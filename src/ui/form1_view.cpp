@@ -60,7 +60,7 @@ QString WindowSheet(Colour fore, Colour back) {
                "QListWidget { color: %2; background-color: %1; border: 1px solid %2; }"
                "QListWidget::item:selected { color: %1; background-color: %2; }"
                "QCheckBox { color: %2; background-color: %1; }")
-        .arg(backCss, foreCss, QColor(foreCss).darker(220).name());
+        .arg(backCss, foreCss, DisabledCss(fore, back));
 }
 
 QFrame* Rule(QWidget* parent) {
@@ -186,7 +186,7 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
         AddButton(model_.LatitudeButton, &Form1::LatitudeButton_Click),
         AddButton(model_.LongitudeButton, &Form1::LongitudeButton_Click),
         AddButton(model_.GotoButton, &Form1::GotoButton_Click),
-        AddUnavailable(model_.SkyChart),
+        AddButton(model_.SkyChart, &Form1::SkyChart_Click),
         AddButton(model_.TraceButton, &Form1::TraceButton_Click),
         AddButton(model_.ObsLogButton, &Form1::ObsLogButton_Click),
         AddUnavailable(model_.GetComet),
@@ -205,8 +205,8 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
     check1_ = new QCheckBox(this);
     check1_->setFocusPolicy(Qt::NoFocus);
     connect(check1_, &QCheckBox::clicked, this, [this] {
-        check1_->setChecked(false);
-        model_.NotAvailable_Click(model_.Check1);
+        if (model_.scopeCommands.Busy()) return;
+        model_.Check1_Click();
         AfterEvent();
     });
     commands->addWidget(check1_);
@@ -306,6 +306,8 @@ void Form1View::Redraw() {
     }
     check1Shown_.Text(check1_, model_.Check1.caption);
     check1Shown_.State(check1_, model_.Check1);
+    if (check1_->isChecked() != model_.Check1.value) check1_->setChecked(model_.Check1.value);
+    night_.Show(model_.Check1.value);
 
     if (model_.Timer1.enabled && model_.Timer1.interval > 0) {
         if (!timer_.isActive() || timer_.interval() != model_.Timer1.interval)
@@ -392,7 +394,7 @@ void Form1View::keyPressEvent(QKeyEvent* event) {
 
 bool Form1View::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease && watched == LabelFor(model_.Label1)) {
-        model_.NotAvailable("Changing the colours");
+        if (!model_.scopeCommands.Busy()) model_.Label1_Click();
         AfterEvent();
         return true;
     }

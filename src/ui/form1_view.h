@@ -11,6 +11,7 @@
 
 #include "forms/form1.h"
 #include "ui/control_binding.h"
+#include "ui/night_palette.h"
 
 class QCheckBox;
 
@@ -61,6 +62,7 @@ private:
     };
 
     Form1& model_;
+    NightScreen night_;     // the whole application's night look, while the model's night vision is on
     bool closing_ = false;  // the save offer was made
     QTimer timer_;
     QListWidget* list1_ = nullptr;

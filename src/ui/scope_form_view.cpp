@@ -22,7 +22,7 @@ QString WindowSheet(Colour fore, Colour back) {
                "QListWidget { color: %2; background-color: %1; border: 1px solid %2; }"
                "QListWidget::item:selected { color: %1; background-color: %2; }"
                "QCheckBox { color: %2; background-color: %1; }")
-        .arg(backCss, foreCss, QColor(foreCss).darker(220).name());
+        .arg(backCss, foreCss, DisabledCss(fore, back));
 }
 
 // The colours of a label: its own foreground and background, with a little room around the text.

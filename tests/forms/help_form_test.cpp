@@ -15,6 +15,7 @@
 #include "forms/form1.h"
 #include "platform/fixed_time_zone.h"
 #include "support/fake_clock.h"
+#include "support/scoped_env.h"
 
 namespace talvo {
 namespace {
@@ -66,6 +67,9 @@ TEST_F(HelpFormTest, ButtonTopicsSayWhetherTheFunctionIsThereYet) {
     state.catalogFolder = dir.path();  // no default catalog here: Best of the Sky reports it
     Form1 main{state, clock, zone, dialogs};
     main.Form_Load();
+    // No sky-chart program here, whatever the computer has installed.
+    const testing::ScopedEnv noSkyChart("TALVO_SKYCHART_DIR", dir.path());
+    const testing::ScopedEnv path("PATH", dir.path());
     // Every command key with a topic of its own; "a Get Comet / Asteroid" serves four topics.
     const std::pair<char, const char*> buttons[] = {{'V', "Save (button)"},
                                                     {'L', "Load (button)"},
@@ -100,11 +104,16 @@ TEST_F(HelpFormTest, ButtonTopicsSayWhetherTheFunctionIsThereYet) {
         const std::string text = TextOf(topic);
         EXPECT_EQ(text.find("later version") != std::string::npos, notYet) << topic;
     }
-    // The Night Vision box has no key: ticking it says the function is not there yet.
+    // The Night Vision box and the title have no key: clicked, they do their work.
     dialogs.messages.clear();
-    main.NotAvailable_Click(main.Check1);
-    EXPECT_NE(dialogs.MessageTexts().find("not available yet"), std::string::npos);
-    EXPECT_NE(TextOf("Night Vision").find("later version"), std::string::npos);
+    main.Check1_Click();
+    main.Check1_Click();
+    EXPECT_EQ(dialogs.MessageTexts(), "");
+    EXPECT_EQ(TextOf("Night Vision").find("later version"), std::string::npos);
+    dialogs.messageAnswers = {MessageAnswer::Cancel};
+    main.Label1_Click();
+    EXPECT_EQ(dialogs.MessageTexts(), "Change Background Color to White?");
+    EXPECT_EQ(TextOf("Color").find("later version"), std::string::npos);
 }
 
 // The documents beside the program, whatever the case of ".htm" or ".html"; one is opened by its

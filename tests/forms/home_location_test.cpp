@@ -113,6 +113,10 @@ TEST_F(HomeLocationTest, ColoursOfEarlierVersionsAndWhite) {
     ASSERT_TRUE(Load(record).Loaded());
     EXPECT_EQ(state.backColor, kWhite);
     EXPECT_EQ(state.dayBackColor, 255u);
+    EXPECT_EQ(state.dayHighlightColor, kRed);
+    record.backColor = {ValueTag::Int32, kWhite, {}};
+    ASSERT_TRUE(Load(record).Loaded());
+    EXPECT_EQ(state.dayHighlightColor, kWhite);  // back with the white scheme when night vision ends
 }
 
 TEST_F(HomeLocationTest, IgnoreInvalidOfZeroTurnsOnAndMarksDirty) {

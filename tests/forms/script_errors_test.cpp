@@ -41,7 +41,7 @@ TEST_F(ScriptErrors, EachBadValueEndsTheRunWithItsLogLineAndExitCode) {
         {"COMMAND=0", "Invalid Command Number", 2},
         {"COMMAND=3", "Invalid Command Number", 2},
         {"GOTO=1", "Invalid telescope selection for automation", 2},
-        {"SKY=1", "Error Running Program", 2},
+        {"SKY=1", "Error: Skycharts not found!", 2},
         {"SHELL=no-such-program-of-talvo --now", "Error Running Program", 2},
         {"SHELL='unbalanced", "Error Running Program", 2},
         {"ALT=30 AZ=120", "Alt Degrees not specified", 2},

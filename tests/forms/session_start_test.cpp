@@ -44,9 +44,18 @@ TEST_F(SessionStartTest, FirstRunAsksTelescopeAndSiteAndTheAnswersSurviveARestar
         ASSERT_TRUE(first.form->LoadHomeAtStart());  // no TALVO.HOM: said, then a first run
         EXPECT_NE(first.dialogs.MessageTexts().find("Unable to read Home Location file"), std::string::npos);
         Form1& form = *first.form;
+        // The launcher is made once, with the options window; a failure is said and the run goes on.
+        int launchersMade = 0;
+        form.createShortcut = [&launchersMade] {
+            ++launchersMade;
+            return std::string("Permission Denied, Desktop Directory = /home/ann/Desktop");
+        };
         form.NextFirstRunStep();
         EXPECT_EQ(form.openRequest, Form1::Open::ScopeForm);
         EXPECT_NE(first.dialogs.MessageTexts().find(kFirstRunMessage), std::string::npos);
+        EXPECT_EQ(launchersMade, 1);
+        EXPECT_EQ(first.dialogs.messages.back().text,
+                  "Permission Denied, Desktop Directory = /home/ann/Desktop");
         first.state.scope.scopePort = 3;
         form.scopeForm.List1_Click(10);  // "4 - Meade Autostar and compatibles"
         form.scopeForm.OK_Click();
@@ -65,6 +74,7 @@ TEST_F(SessionStartTest, FirstRunAsksTelescopeAndSiteAndTheAnswersSurviveARestar
         EXPECT_TRUE(form.dataEntry.OK_Click());
         form.NextFirstRunStep();
         EXPECT_FALSE(form.FirstRunPending());
+        EXPECT_EQ(launchersMade, 1);
         EXPECT_FALSE(first.state.configDirty);  // saved with the answers
         first.state.backColor = 0x400000;
     }

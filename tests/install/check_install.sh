@@ -23,9 +23,15 @@ fail() {
     exit 1
 }
 for file in bin/talvo-cli bin/talvo-sim share/talvo/FULL.TLV share/talvo/MESSIER.TLV share/talvo/TALVO.HOM \
-    share/talvo/TALVO-Guide.html share/talvo/LICENSES.md share/talvo/GPL-3.0.txt; do
+    share/talvo/TALVO-Guide.html share/talvo/LICENSES.md share/talvo/GPL-3.0.txt share/talvo/talvo.svg \
+    share/applications/talvo.desktop share/icons/hicolor/scalable/apps/talvo.svg; do
     [ -f "$prefix/$file" ] || fail "$file is not installed"
 done
+# The menu entry for every user of the prefix starts talvo from PATH and passes the desktop's check.
+grep -qx "Exec=talvo" "$prefix/share/applications/talvo.desktop" 2>/dev/null ||
+    fail "the installed talvo.desktop does not start talvo"
+validated=$(desktop-file-validate "$prefix/share/applications/talvo.desktop" 2>&1) && [ -z "$validated" ] ||
+    fail "desktop-file-validate: $validated"
 # The shipped TALVO.HOM holds the program's defaults and no first use, whatever an observer
 # saved in build/bin.
 "$build_dir/tools/make_home_file" "$scratch/default.HOM" && cmp -s "$scratch/default.HOM" "$prefix/share/talvo/TALVO.HOM" ||
@@ -64,6 +70,22 @@ as_user env -u TALVO_DIR HOME="$home" XDG_DATA_HOME="$data" "$prefix/bin/talvo-c
     >"$scratch/xdg.out" 2>&1 || fail "talvo-cli find M31 with XDG_DATA_HOME: $(cat "$scratch/xdg.out")"
 [ -f "$data/talvo/MATCHES.TXT" ] || fail "no MATCHES.TXT in \$XDG_DATA_HOME/talvo"
 [ ! -e "$home/.local" ] || fail "\$HOME/.local was made although XDG_DATA_HOME is set"
+
+# talvo --install-launcher: the user's menu entry starts this talvo by its full path, with the
+# icon in the user's icon theme and a copy on the desktop; no display is needed.
+if [ -x "$prefix/bin/talvo" ]; then
+    home=$(new_home)
+    data=$(new_home)
+    mkdir "$home/Desktop" && chmod 777 "$home/Desktop"
+    as_user env -u TALVO_DIR HOME="$home" XDG_DATA_HOME="$data" "$prefix/bin/talvo" --install-launcher \
+        >"$scratch/launcher.out" 2>&1 || fail "talvo --install-launcher: $(cat "$scratch/launcher.out")"
+    entry=$data/applications/talvo.desktop
+    grep -qx "Exec=$prefix/bin/talvo" "$entry" 2>/dev/null || fail "the user's talvo.desktop does not start $prefix/bin/talvo"
+    validated=$(desktop-file-validate "$entry" 2>&1) && [ -z "$validated" ] || fail "desktop-file-validate: $validated"
+    cmp -s "$entry" "$home/Desktop/talvo.desktop" || fail "no copy of talvo.desktop on the desktop"
+    cmp -s "$prefix/share/talvo/talvo.svg" "$data/icons/hicolor/scalable/apps/talvo.svg" ||
+        fail "the icon is not in the user's icon theme"
+fi
 
 if [ "$failures" = 0 ]; then
     echo "install check: 1 passed, 0 failed"

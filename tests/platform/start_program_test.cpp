@@ -90,7 +90,16 @@ TEST(StartProgram, AProgramThatCannotRunIsAFailure) {
         const ProgramStart start = StartProgram(words);
         EXPECT_FALSE(start.ok) << (words.empty() ? "" : words[0]);
         EXPECT_NE(start.reason, "");
+        EXPECT_FALSE(ProgramOutput(words).has_value());
     }
+}
+
+TEST(StartProgram, AProgramsOutputIsWhatItPrintedWhenItSucceeded) {
+    const std::optional<std::string> printed =
+        ProgramOutput({"printf", "[%s]", "two words", "$HOME", "a;b", "\"quoted\"", ""});
+    ASSERT_TRUE(printed.has_value());
+    EXPECT_EQ(*printed, "[two words][$HOME][a;b][\"quoted\"][]");
+    EXPECT_FALSE(ProgramOutput({"false"}).has_value());  // a failure prints nothing usable
 }
 
 }  // namespace
