@@ -13,9 +13,10 @@ build_dir="${TALVO_BUILD_DIR:-build}"
 packages=(g++ make cmake pkg-config python3 qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           libcli11-dev nlohmann-json3-dev fonts-dejavu-core clang-format tzdata)
 # Only the tests need these: gpsd and its replay tool gpsfake, for reading a fix through gpsd;
-# desktop-file-validate, which checks the launcher TALVO writes.
+# desktop-file-validate, which checks the launcher TALVO writes; Skyfield and astropy, which check
+# the orbits of comets and asteroids.
 if [ "$mode" = test ]; then
-  packages+=(gpsd gpsd-clients desktop-file-utils)
+  packages+=(gpsd gpsd-clients desktop-file-utils python3-skyfield python3-astropy)
 fi
 
 missing=()

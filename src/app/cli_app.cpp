@@ -38,10 +38,11 @@ int RunCli(const std::vector<std::string>& args, const platform::Clock& clock,
     std::vector<CliCommand> commands;
     std::vector<std::string> reversed(args.rbegin(), args.rend());  // CLI11 takes the arguments last first
     try {
-        commands = {
-            AddShowCommand(program),          AddFindCommand(program),        AddGotoCommand(program),
-            AddScopePositionCommand(program), AddPortsCommand(program),       AddGpsCommand(program),
-            AddScopeSiteCommand(program),     AddScopeUploadCommand(program), AddScriptCommand(program)};
+        commands = {AddShowCommand(program),      AddFindCommand(program),
+                    AddGotoCommand(program),      AddScopePositionCommand(program),
+                    AddPortsCommand(program),     AddGpsCommand(program),
+                    AddScopeSiteCommand(program), AddScopeUploadCommand(program),
+                    AddScriptCommand(program),    AddMakeTransientCommand(program)};
         for (CliCommand& command : commands) command.parser->allow_extras();
         program.parse(reversed);
     } catch (const CLI::Error& error) {

@@ -43,6 +43,7 @@ CliCommand AddGpsCommand(CLI::App& program);
 CliCommand AddScopeSiteCommand(CLI::App& program);
 CliCommand AddScopeUploadCommand(CLI::App& program);
 CliCommand AddScriptCommand(CLI::App& program);
+CliCommand AddMakeTransientCommand(CLI::App& program);
 
 // Writes the one line that says what is wrong with the arguments of `command` ("" before a
 // command is known) and returns the exit code for it.

@@ -150,27 +150,32 @@ double TruncateToHundredths(double value) {
     return std::strtod(text.c_str(), nullptr);
 }
 
+std::string FormatCatalogLine(const std::array<std::string, 5>& names, double raHours, double decDegrees,
+                              double magnitude, double epoch, char flag) {
+    std::string line(kLineLength, ' ');
+    for (int i = 0; i < 5; ++i) Put(line, kNameColumn[i].first, Columns(names[i], 1, kNameColumn[i].width));
+    Put(line, kDeclinationColumn.first, FormatFixed(decDegrees, 2, 4));
+    // Numbers are placed so that their point falls in the field's point column.
+    const int raDigits = raHours >= 10.0 ? 2 : 1;
+    Put(line, kRightAscensionPoint - raDigits, FormatFixed(raHours, raDigits, 4));
+    if (flag != ' ') line[kFlagColumn - 1] = flag;
+    const int magnitudeDigits = std::fabs(magnitude) >= 10.0 ? 2 : 1;
+    const int signWidth = magnitude < 0.0 ? 1 : 0;  // a bright comet's minus sign goes before the digits
+    Put(line, kMagnitudePoint - magnitudeDigits - signWidth, FormatFixed(magnitude, magnitudeDigits, 2));
+    Put(line, kEpochColumn.first, Columns(StrNumber(epoch).substr(1), 1, kEpochColumn.width));
+    return line;
+}
+
 std::string BuildEntryLine(SessionState& state) {
     CurrentObject& object = state.object;
-    std::string line(kLineLength, ' ');
-    const std::string* names[5] = {&object.name1, &object.name2, &object.name3, &object.name4, &object.name5};
-    for (int i = 0; i < 5; ++i) Put(line, kNameColumn[i].first, Columns(*names[i], 1, kNameColumn[i].width));
-    double magnitude = TruncateToHundredths(LeadingNumber(object.magnitudeText));
-
-    double shownEpoch = GetTargetEpoch(state.clock, state.scope.fixedEpoch);
+    const double magnitude = TruncateToHundredths(LeadingNumber(object.magnitudeText));
+    const double shownEpoch = GetTargetEpoch(state.clock, state.scope.fixedEpoch);
     Precess(object, shownEpoch, state.catalogEpoch, state.site.latitude);
-    double declination = DeclinationDegrees(object);
-    double rightAscension = RightAscensionHours(object);
+    const double declination = DeclinationDegrees(object);
+    const double rightAscension = RightAscensionHours(object);
     Precess(object, state.catalogEpoch, shownEpoch, state.site.latitude);
-
-    Put(line, kDeclinationColumn.first, FormatFixed(declination, 2, 4));
-    // Numbers are placed so that their point falls in the field's point column.
-    const int raDigits = rightAscension >= 10.0 ? 2 : 1;
-    Put(line, kRightAscensionPoint - raDigits, FormatFixed(rightAscension, raDigits, 4));
-    const int magnitudeDigits = magnitude >= 10.0 ? 2 : 1;
-    Put(line, kMagnitudePoint - magnitudeDigits, FormatFixed(magnitude, magnitudeDigits, 2));
-    Put(line, kEpochColumn.first, Columns(StrNumber(state.catalogEpoch).substr(1), 1, kEpochColumn.width));
-    return line;
+    return FormatCatalogLine({object.name1, object.name2, object.name3, object.name4, object.name5},
+                             rightAscension, declination, magnitude, state.catalogEpoch, ' ');
 }
 
 bool AppendEntry(SessionState& state) {

@@ -4,6 +4,7 @@
 // an invalid entry.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -30,6 +31,12 @@ std::optional<CatalogEntry> ReadEntry(const std::string& line);
 // A Best-of-the-Sky planet line ("!Planet=" and the body's number in columns 9-10): the current
 // object becomes that body. Returns false for a line that names no body.
 [[nodiscard]] bool ParsePlanetLine(SessionState& state, const std::string& line);
+
+// A catalog line of 100 characters without its line end: the names (each cut to its 12
+// columns), the position, the magnitude (-99.99 to 99.99) and the epoch, and `flag` in column 88
+// (' ' for none).
+std::string FormatCatalogLine(const std::array<std::string, 5>& names, double raHours, double decDegrees,
+                              double magnitude, double epoch, char flag);
 
 // The line AppendEntry writes for the current object, without its line end: the position is
 // moved back to the catalog's epoch for new entries first.

@@ -126,12 +126,18 @@ void RadiusAndAnomaly(const Orbit& orbit, double& radius, double& anomaly) {
     radius = orbit.axis * (1.0 - e * e) / (1.0 + e * std::cos(anomaly));
 }
 
+// The Earth's place on its orbit, in the ecliptic plane.
+EclipticVector EarthPoint(const Orbit& earth) {
+    double r = 0.0, v = 0.0;
+    RadiusAndAnomaly(earth, r, v);
+    return {r * std::cos(v + earth.perihelion), r * std::sin(v + earth.perihelion), 0.0};
+}
+
 void CalcPlanetPosition(CurrentObject& object, const Orbit& body, const Orbit& earth, bool isSun,
                         double latitude, double targetEpoch) {
-    double rE = 0.0, vE = 0.0;
-    RadiusAndAnomaly(earth, rE, vE);
-    double xEarth = rE * std::cos(vE + earth.perihelion);
-    double yEarth = rE * std::sin(vE + earth.perihelion);
+    const EclipticVector earthPoint = EarthPoint(earth);
+    const double xEarth = earthPoint.x;
+    const double yEarth = earthPoint.y;
 
     double x = 0.0, y = 0.0, z = 0.0;  // heliocentric ecliptic; the Sun sits at the origin
     if (!isSun) {
@@ -246,6 +252,10 @@ double CalcElongation(CurrentObject& object, ClockState& clock) {
         StoreElongation(object, elongation);
     }
     return earth.radius;
+}
+
+EclipticVector EarthHeliocentric(double julianDate) {
+    return EarthPoint(OrbitAt(kEarth, julianDate - kJ2000));
 }
 
 }  // namespace talvo

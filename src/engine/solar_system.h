@@ -73,6 +73,15 @@ double CalcElongation(CurrentObject& object, ClockState& clock);
 // above 180 it is 360 minus it in the morning, otherwise in the evening, rounded half up.
 void StoreElongation(CurrentObject& object, double eastwardDegrees);
 
+// A heliocentric position in AU, ecliptic and equinox J2000 (x towards the equinox).
+struct EclipticVector {
+    double x = 0.0, y = 0.0, z = 0.0;
+};
+
+// The Earth's heliocentric position from the same J2000 elements the planets' positions use
+// (they describe the Earth-Moon barycentre, in the ecliptic plane), at Julian date `julianDate`.
+EclipticVector EarthHeliocentric(double julianDate);
+
 // The constellation (name and abbreviation) of a position given as it is to be looked up.
 void StoreConstellation(CurrentObject& object, double raHours, double decDegrees);
 
