@@ -16,6 +16,7 @@
 #include "forms/script_processor.h"
 #include "forms/search_commands.h"
 #include "forms/searching.h"
+#include "forms/wizard.h"
 #include "platform/clock.h"
 #include "platform/serial_port.h"
 #include "platform/time_zone.h"
@@ -80,6 +81,7 @@ public:
     SearchEngine engine;
     SearchCommands searches;
     CatalogSelect catalogSelect;
+    Wizard wizard;
     ScopeCommands scopeCommands;
     DataEntry dataEntry;
     HelpForm helpForm;
@@ -89,7 +91,7 @@ public:
     ScriptProcessor script;
 
     // What the window asks the view to show next (the view opens it and clears the request).
-    enum class Open { None, CatalogSelect, DataEntry, Help, ScopeForm, FileSelect };
+    enum class Open { None, CatalogSelect, DataEntry, Help, ScopeForm, FileSelect, Wizard };
     Open openRequest = Open::None;
 
     // The window opens: applies the colours, reads the clock and refreshes every field; also the
@@ -123,6 +125,8 @@ public:
     void PreviousMatch_Click();
     void WriteMatchButton_Click();
     void CatalogButton_Click();
+    // "w Search Wizard": opens the search wizard on the current catalog.
+    void DetailedSearch_Click();
     void AddObject_Click();
     void Help_Click();
     void GotoButton_Click() { scopeCommands.GotoButton_Click(); }
