@@ -28,7 +28,11 @@ QString WindowSheet(Colour fore, Colour back) {
                " QListWidget::item:selected { color: %2; background-color: %1; }"
                " QPushButton { border: 2px solid %1; padding: 6px 18px; }"
                " QPushButton:disabled, QLineEdit:disabled, QListWidget:disabled, QComboBox:disabled"
-               " { border-style: dotted; }")
+               " { border-style: dotted; }"
+               " QRadioButton::indicator { width: 12px; height: 12px; border: 2px solid %1;"
+               " border-radius: 8px; background-color: %2; }"
+               " QRadioButton::indicator:checked { background-color: %1; }"
+               " QRadioButton::indicator:disabled { border-style: dotted; }")
         .arg(Css(fore), Css(back));
 }
 
@@ -56,7 +60,7 @@ WizardView::WizardView(Wizard& model, QWidget* parent) : QWidget(parent, Qt::Win
     int row = 0;
     auto heading = [&](CheckControl& option, void (Wizard::*handler)(), const Control& label) {
         choices->addWidget(AddOption(option, handler), row, 0);
-        choices->addWidget(AddLabel(label, 12, true), row, 1, 1, 3);
+        choices->addWidget(AddLabel(label, 12, true), row, 1, 1, 5);
         ++row;
     };
     auto choice = [&](CheckControl& option, void (Wizard::*handler)(), const Control& label, int column) {
@@ -84,10 +88,15 @@ WizardView::WizardView(Wizard& model, QWidget* parent) : QWidget(parent, Qt::Win
     combo1_->setInsertPolicy(QComboBox::NoInsert);
     combo1_->setFont(Points(12));
     combo1_->setMinimumWidth(110);
-    choices->addWidget(combo1_, row, 1, 1, 2);
-    choices->addWidget(AddLabel(model_.GreekLabel), row, 3);
+    auto* star = new QHBoxLayout;
+    star->setSpacing(12);
+    star->addWidget(combo1_);
+    star->addWidget(AddLabel(model_.GreekLabel));
+    star->addStretch(1);
+    choices->addLayout(star, row, 1, 1, 5);
     ++row;
     choices->setRowStretch(row, 1);
+    choices->setColumnStretch(5, 1);  // the headings' extra width, right of every choice
     columns->addLayout(choices);
 
     auto* constellations = new QVBoxLayout;
@@ -124,6 +133,7 @@ WizardView::WizardView(Wizard& model, QWidget* parent) : QWidget(parent, Qt::Win
     search->addWidget(go_, 0, Qt::AlignLeft);
     QLabel* goLabel = AddLabel(model_.GoLabel, 11);
     goLabel->setWordWrap(true);
+    goLabel->setMinimumHeight(goLabel->fontMetrics().lineSpacing() * 3);
     search->addWidget(goLabel);
     search->addStretch(1);
     auto* searchWidget = new QWidget(this);
@@ -162,6 +172,7 @@ WizardView* WizardView::Open(Wizard& model, QWidget* parent) {
     if (view == nullptr) {
         view = new WizardView(model, parent);
         view->setAttribute(Qt::WA_DeleteOnClose);
+        view->resize(view->sizeHint().expandedTo(QSize(1280, 560)));
     }
     view->Redraw();
     view->show();
