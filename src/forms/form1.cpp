@@ -31,6 +31,7 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
       engine(state),
       searches(state, engine, dialogs, *this, searching),
       catalogSelect(state, searches, dialogs),
+      wizard(state, searches, dialogs),
       scopeCommands(state, comm, dialogs, *this),
       dataEntry(state, dialogs, *this, scopeCommands, searches),
       helpForm(state, dialogs),

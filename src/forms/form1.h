@@ -18,6 +18,7 @@
 #include "forms/script_processor.h"
 #include "forms/search_commands.h"
 #include "forms/searching.h"
+#include "forms/wizard.h"
 #include "platform/clock.h"
 #include "platform/serial_port.h"
 #include "platform/time_zone.h"
@@ -83,6 +84,7 @@ public:
     SearchEngine engine;
     SearchCommands searches;
     CatalogSelect catalogSelect;
+    Wizard wizard;
     ScopeCommands scopeCommands;
     DataEntry dataEntry;
     HelpForm helpForm;
@@ -96,7 +98,7 @@ public:
     std::function<std::string()> createShortcut;
 
     // What the window asks the view to show next (the view opens it and clears the request).
-    enum class Open { None, CatalogSelect, DataEntry, Help, ScopeForm, FileSelect };
+    enum class Open { None, CatalogSelect, DataEntry, Help, ScopeForm, FileSelect, Wizard };
     Open openRequest = Open::None;
 
     // The window opens: applies the colours, reads the clock and refreshes every field; also the
@@ -130,6 +132,8 @@ public:
     void PreviousMatch_Click();
     void WriteMatchButton_Click();
     void CatalogButton_Click();
+    // "w Search Wizard": opens the search wizard on the current catalog.
+    void DetailedSearch_Click();
     void AddObject_Click();
     void Help_Click();
     // Starts the sky-chart program centred on the object; says so when it is not found.

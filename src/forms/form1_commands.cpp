@@ -126,7 +126,7 @@ void Form1::Form_KeyPress(char key) {
             ObjectButton_Click();
             break;
         case 'W':
-            NotAvailable_Click(DetailedSearch);
+            if (DetailedSearch.enabled) DetailedSearch_Click();
             break;
         case 'H':
             Help_Click();
@@ -187,6 +187,11 @@ void Form1::WriteMatchButton_Click() {
 void Form1::CatalogButton_Click() {
     catalogSelect.Form_Load();
     openRequest = Open::CatalogSelect;
+}
+
+void Form1::DetailedSearch_Click() {
+    wizard.Form_Load();
+    openRequest = Open::Wizard;
 }
 
 void Form1::AddObject_Click() {

@@ -35,8 +35,8 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "TALVO: MESSIER.TLV, BRIGHT.TLV (bright stars), DOUBLES.TLV, GALAXIES.TLV, GLOBULAR.TLV, "
      "OPENCLUS.TLV, NEBULAE.TLV, PLANNEB.TLV (planetary nebulae) and QUASARS.TLV. Choose one, or a "
      "catalog of your own, with \"c Catalog\"; its name is shown in the main window. A catalog's first "
-     "line tells TALVO what kinds of object it holds, which will decide the choices of the Search Wizard "
-     "(a later version). Best of the Sky works only with the default catalog."},
+     "line tells TALVO what kinds of object it holds, which decides the choices of the Search Wizard. "
+     "Best of the Sky works only with the default catalog."},
     {"Azimuth",
      "The azimuth is the object's compass direction, measured along the horizon from north (0\xB0) through "
      "east (90\xB0), south (180\xB0) and west (270\xB0). While the object is above the horizon TALVO adds "
@@ -65,11 +65,14 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "no default magnitude limit yet, so no object is skipped for being faint. \"n Next Match\" finds the "
      "next one."},
     {"Catalog Search (Wizard)",
-     "\"w Search Wizard\" comes in a later version of TALVO. It will build a search from a few choices: a "
-     "kind of object (open clusters, nebulae, galaxies, globular clusters, planetary nebulae, quasars, "
-     "double stars, carbon stars, or one star by its Greek letter or number), optionally one of the "
-     "constellations above the horizon now, and a minimum and maximum altitude and a faintest magnitude. "
-     "For now, \"/ Simple Search\" finds objects by name, and \"b Best of the Sky\" suggests fine sights."},
+     "\"w Search Wizard\" builds a search from a few choices. Pick a kind of object (open clusters, "
+     "nebulae, galaxies, globular clusters, planetary nebulae, quasars, 'Best of Sky' doubles, any double, "
+     "carbon stars, or one star by its Greek letter or number), then optionally one of the constellations "
+     "that are above the horizon now, and change or erase the minimum and maximum altitude and the "
+     "faintest magnitude. \"Search\" runs the search; \"n Next Match\" walks through what it found. The "
+     "choices depend on the current catalog; with a catalog the wizard cannot use, type the names and "
+     "limits into its boxes yourself (the detailed search). Listing the constellations clears the "
+     "object shown until the search finds one."},
     {"Clipboard",
      "Double-click one of the object's names in the main window to copy that name to the clipboard. You "
      "can then paste it into another program, for example a planetarium program or a web search. This "

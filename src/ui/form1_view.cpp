@@ -23,6 +23,7 @@
 #include "ui/scope_form_view.h"
 #include "ui/searching_view.h"
 #include "ui/text_codec.h"
+#include "ui/wizard_view.h"
 
 namespace talvo::ui {
 
@@ -179,7 +180,7 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
         AddButton(model_.PreviousMatch, &Form1::PreviousMatch_Click),
         AddButton(model_.WriteMatchButton, &Form1::WriteMatchButton_Click),
         AddButton(model_.CatalogButton, &Form1::CatalogButton_Click),
-        AddUnavailable(model_.DetailedSearch),
+        AddButton(model_.DetailedSearch, &Form1::DetailedSearch_Click),
         AddButton(model_.ObjectButton, &Form1::ObjectButton_Click),
         AddButton(model_.DateButton, &Form1::DateButton_Click),
         AddButton(model_.TimeButton, &Form1::TimeButton_Click),
@@ -340,6 +341,11 @@ void Form1View::AfterEvent() {
             DataEntryView view(model_.dataEntry, this);
             const bool accepted = view.exec() == QDialog::Accepted;
             if (accepted && model_.dataEntry.mode != DataEntry::Mode::Object) model_.SiteEntered();
+            break;
+        }
+        case Form1::Open::Wizard: {
+            WizardView* view = WizardView::Open(model_.wizard, this);
+            connect(view, &WizardView::Searched, this, &Form1View::Redraw, Qt::UniqueConnection);
             break;
         }
         case Form1::Open::Help:

@@ -3,6 +3,7 @@ import unittest
 
 from support import FIXTURE_PASSES, FIXTURES, lines_of, names_of
 from catalog_gen.catalogs import build
+from catalog_gen.stars import CARBON_TYPE
 from make_constellation_rows import NAMES
 
 FILES, SOURCES = build(FIXTURES, FIXTURE_PASSES)
@@ -90,6 +91,13 @@ class Stars(unittest.TestCase):
         self.assertEqual(names_of(line_named("Mizar"))[3], "Dbl UMa")  # BSC gives only its close pair
         self.assertEqual(names_of(line_named("Y CVn")), ["Y CVn", "HR 4846", "", "CarbonStar", "CanesVenatic"])
         self.assertEqual(len(lines_of(FILES["DOUBLES.TLV"])), sum("Dbl " in line for line in FULL))
+
+    def test_carbon_stars_are_the_spectral_classes_c_n_and_r(self):
+        for spectral_type in ("C5II", "C6,3", "C5,5", "C7I", "C6IIe", "N0:", "R8", "C"):
+            self.assertTrue(CARBON_TYPE.match(spectral_type), spectral_type)
+        # S stars (zirconium oxide, not carbon) and a K giant with strong CN bands are no carbon stars.
+        for spectral_type in ("S3.5/2", "S6+/1e", "K0IIICN1", "CN", "M3III", "Nova", "G8III"):
+            self.assertFalse(CARBON_TYPE.match(spectral_type), spectral_type)
 
     def test_marked_star_shows_a_name_that_fits_beside_the_marker(self):
         self.assertEqual(line_named("Albireo")[:12], "Albireo   &^")

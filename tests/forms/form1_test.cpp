@@ -33,9 +33,10 @@ TEST_F(Form1Test, LoadStartsTheTimerShowsTheClockAndHidesTheObjectsFields) {
     EXPECT_EQ(Clock(), "21:30:00  EST|12-06-2026|UTC   =  02:30:00 +");
     // Keys in either case; guarded ones (N, P, G, S, O) only while their buttons are enabled.
     EXPECT_FALSE(form.GotoButton.enabled);  // no telescope
-    for (char key : {'P', 'g', '?', 'w'}) form.Form_KeyPress(key);
-    EXPECT_EQ(dialogs.MessageTexts(),
-              "Search Wizard: this function is not available yet in this version of TALVO.");
+    for (char key : {'P', 'g', '?'}) form.Form_KeyPress(key);
+    EXPECT_TRUE(dialogs.messages.empty());
+    form.Form_KeyPress('w');
+    EXPECT_TRUE(form.wizard.visible && form.openRequest == Form1::Open::Wizard);
     clock.Advance(9 * 3600 + 1);  // past midnight
     form.Timer1_Timer();
     EXPECT_EQ(Clock(), "06:30:01  EST|12-07-2026|UTC   =  11:30:01  ");

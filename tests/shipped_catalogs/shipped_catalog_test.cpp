@@ -146,6 +146,24 @@ TEST(ShippedCatalogSearch, GalaxiesInLeoAreGalaxiesInLeoOnly) {
     EXPECT_GT(found, 100);
 }
 
+// The wizard's carbon stars: the Bright Star Catalogue's stars of spectral class C, N or R, each
+// found once by its fourth name (wherever it stands: no altitude limit), and nothing else.
+TEST(ShippedCatalogSearch, TheCarbonStarsAreTheBrightStarCataloguesCarbonStars) {
+    CatalogSession session;
+    const std::set<std::string> expected = {"HR 423",  "HR 977",  "HR 1607", "HR 1648", "HR 1977",
+                                            "HR 2308", "HR 2405", "HR 2591", "HR 3541", "HR 4153",
+                                            "HR 4163", "HR 4195", "HR 4846", "HR 5644", "HR 7089",
+                                            "HR 7220", "HR 8145", "HR 8156", "HR 8297", "HR 9004"};
+    std::multiset<std::string> found;
+    for (bool match = session.Find("CarbonStar"); match; match = session.Next()) {
+        EXPECT_EQ(session.Name(4), "CarbonStar") << session.Name(1);
+        for (int which = 1; which <= 3; ++which) {
+            if (session.Name(which).rfind("HR ", 0) == 0) found.insert(session.Name(which));
+        }
+    }
+    EXPECT_EQ(found, std::multiset<std::string>(expected.begin(), expected.end()));
+}
+
 TEST(ShippedCatalogSearch, BestOfTheSkyOnAWinterEveningOffersTheOrionNebulaEarly) {
     CatalogSession session;
     std::vector<std::string> offered;
