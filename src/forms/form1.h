@@ -16,6 +16,7 @@
 #include "forms/script_processor.h"
 #include "forms/search_commands.h"
 #include "forms/searching.h"
+#include "forms/transient_select.h"
 #include "platform/clock.h"
 #include "platform/serial_port.h"
 #include "platform/time_zone.h"
@@ -85,11 +86,12 @@ public:
     HelpForm helpForm;
     ScopeForm scopeForm;
     FileSelect fileSelect;
+    TransientSelect transientSelect;
     // The command-line script, run one command per tick.
     ScriptProcessor script;
 
     // What the window asks the view to show next (the view opens it and clears the request).
-    enum class Open { None, CatalogSelect, DataEntry, Help, ScopeForm, FileSelect };
+    enum class Open { None, CatalogSelect, DataEntry, Help, ScopeForm, FileSelect, TransientSelect };
     Open openRequest = Open::None;
 
     // The window opens: applies the colours, reads the clock and refreshes every field; also the
@@ -123,6 +125,8 @@ public:
     void PreviousMatch_Click();
     void WriteMatchButton_Click();
     void CatalogButton_Click();
+    // "a Get Comet / Asteroid": the transient catalog window.
+    void GetComet_Click();
     void AddObject_Click();
     void Help_Click();
     void GotoButton_Click() { scopeCommands.GotoButton_Click(); }
@@ -192,6 +196,11 @@ private:
     // The telescope status label and the buttons that need a telescope or the sky chart.
     void DrawScopeControls();
     void SetBodyToolTips();
+    // A transient catalog's position follows the clock: every 10 minutes, and every 10 seconds
+    // for a near-Earth object, it is looked up again for the moment shown.
+    void FollowTransientPosition();
+    // After the moment changed: the transient catalog's line for the new moment.
+    void ReselectTransient();
 
     bool skyChartFound_ = false;  // the sky-chart program is installed (looked up once)
 };
