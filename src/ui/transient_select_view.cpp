@@ -94,7 +94,8 @@ void TransientSelectView::Redraw() {
     listHeading_->setText(ToQString(model_.Label2.caption));
     files_->clear();
     for (const std::string& file : model_.File1.items) files_->addItem(ToQString(file));
-    if (model_.File1.listIndex >= 0) files_->setCurrentRow(model_.File1.listIndex);
+    // The list starts with no file chosen, not even the focus on its first row.
+    files_->setCurrentRow(model_.File1.listIndex);
     nameHeading_->setText(ToQString(model_.NewFileLabel.caption));
     const QString typed = ToQString(model_.Text1.caption);
     if (name_->text() != typed) name_->setText(typed);
