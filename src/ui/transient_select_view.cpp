@@ -18,6 +18,8 @@ TransientSelectView::TransientSelectView(TransientSelect& model, QWidget* parent
     setStyleSheet(QString("QDialog, QLabel, QCheckBox { color: %1; background-color: %2; }"
                           "QListWidget, QLineEdit { color: %1; background-color: %2; border: 1px solid %1; }"
                           "QLineEdit:disabled { color: %3; border-color: %3; }"
+                          "QCheckBox::indicator { width: 13px; height: 13px; border: 1px solid %1; }"
+                          "QCheckBox::indicator:checked { background-color: %1; }"
                           "QListWidget::item:selected { color: %2; background-color: %1; }"
                           "QPushButton { color: %1; background-color: %2; border: 1px solid %1;"
                           " border-radius: 4px; padding: 4px 10px; }"
@@ -80,6 +82,12 @@ TransientSelectView::TransientSelectView(TransientSelect& model, QWidget* parent
         AfterEvent();
     });
     Redraw();
+    // The name box takes the keys first: a list with the focus would make its first file current.
+    if (name_->isEnabled()) {
+        name_->setFocus();
+    } else {
+        load_->setFocus();
+    }
 }
 
 void TransientSelectView::AfterEvent() {
