@@ -156,7 +156,7 @@ std::string Name2Text(const CurrentObject& object) {
 std::string TransientObjectText(const CurrentObject& object, const std::string& catalogFileName) {
     // A designation too long for a name field is read from the catalog's file name.
     if (catalogFileName.size() <= kLongCatalogFileName) return "Object = " + ShownName(object.name2);
-    std::string name = catalogFileName.substr(0, catalogFileName.size() - 4);
+    std::string name = catalogFileName.substr(0, catalogFileName.rfind('.'));
     for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return "Object = " + name;
 }
