@@ -10,7 +10,8 @@ namespace talvo {
 // through east (N 0, E 90, S 180, W 270).
 struct CurrentObject {
     int present = 0;       // nonzero when an object is selected
-    int planetIndex = -1;  // -1 catalog or typed object; 0-9 the solar-system list rows
+    int planetIndex = -1;  // -1 catalog or typed object; 0-9 the solar-system list rows; 100
+                           // an asteroid and 200 a comet of a transient catalog
 
     std::string name1, name2, name3, name4, name5;  // a body's name1 is padded to 12 characters
     std::string magnitudeText = "99";               // as the catalog gives it; 99 or more: none
@@ -52,5 +53,13 @@ struct CurrentObject {
     std::string elongationText;             // 12 characters: " 45", degree sign, " Evening"
     std::string elongationDegrees;          // whole degrees as text, " 45"
 };
+
+// planetIndex of a position taken from a transient catalog.
+inline constexpr int kTransientAsteroid = 100;
+inline constexpr int kTransientComet = 200;
+
+inline bool IsTransientObject(const CurrentObject& object) {
+    return object.planetIndex == kTransientAsteroid || object.planetIndex == kTransientComet;
+}
 
 }  // namespace talvo

@@ -1,5 +1,6 @@
 #include "engine/display_texts.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 
@@ -141,6 +142,8 @@ std::string MagnitudeText(const CurrentObject& object) {
 
 std::string Name1Text(const CurrentObject& object, bool longName) {
     if (longName && !IsSolarSystemBody(object)) return "Long Name= " + ShownName(object.name1);
+    // A transient catalog's first name is the moment of its position.
+    if (object.transientCatalog && !IsSolarSystemBody(object)) return "UT = " + ShownName(object.name1);
     return "Name = " + ShownName(object.name1);
 }
 
@@ -150,6 +153,14 @@ std::string Name2Text(const CurrentObject& object) {
     return "Name2 = " + ShownName(object.name2);
 }
 
+std::string TransientObjectText(const CurrentObject& object, const std::string& catalogFileName) {
+    // A designation too long for a name field is read from the catalog's file name.
+    if (catalogFileName.size() <= kLongCatalogFileName) return "Object = " + ShownName(object.name2);
+    std::string name = catalogFileName.substr(0, catalogFileName.rfind('.'));
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return "Object = " + name;
+}
+
 std::string DistanceText(const CurrentObject& object) {
     double au = object.distanceAU;
     return (au < 10.0 ? FormatFixed(au, 1, 3) : FormatFixed(au, 2, 2)) + " AU";
@@ -157,7 +168,7 @@ std::string DistanceText(const CurrentObject& object) {
 
 std::string Name3Text(const CurrentObject& object) {
     if (object.planetIndex == kSun) return "Elongation= 0";
-    if (IsSolarSystemBody(object)) return "Elongation= " + object.elongationText;
+    if (IsSolarSystemBody(object) || IsTransientObject(object)) return "Elongation= " + object.elongationText;
     return "Name3 = " + ShownName(object.name3);
 }
 
@@ -178,6 +189,7 @@ std::string Name5Text(const CurrentObject& object) {
         double arcsec = BodyDiameterArcsec(object);
         return "Size= " + FormatFixed(arcsec, 1, arcsec < 10.0 ? 3 : 2) + "\"";
     }
+    if (object.transientCatalog) return "Object Type = " + ShownName(object.name5);
     return "Name5 = " + ShownName(object.name5);
 }
 

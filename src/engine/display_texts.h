@@ -61,6 +61,15 @@ std::string Name3Text(const CurrentObject& object);
 std::string Name4Text(const CurrentObject& object);
 std::string Name5Text(const CurrentObject& object);
 
+// An object of a transient catalog (UT, Object, Elongation and Object Type in place of the names):
+//   Name1        "UT = 1206 02 2026": the moment of the position, name 1 of its line
+//   Name2label   "Object = C/2025 A1": name 2, or for a catalog file name longer than
+//                kLongCatalogFileName characters that name without its extension, in lower case
+//   name3label   "Elongation=  45°": the angular distance from the Sun (elongationText)
+//   Name5Label   "Object Type = Comet"
+std::string TransientObjectText(const CurrentObject& object, const std::string& catalogFileName);
+inline constexpr std::size_t kLongCatalogFileName = 16;
+
 // A body's distance from the Earth as Name2label shows it after "Distance= ": "4.321 AU".
 std::string DistanceText(const CurrentObject& object);
 

@@ -37,6 +37,7 @@ Form1::Form1(SessionState& state, const platform::Clock& clock, const platform::
       helpForm(state, dialogs),
       scopeForm(state, dialogs, comm, *this),
       fileSelect(state, zone, dialogs, [this](const std::string& name) { Location.caption = name; }),
+      transientSelect(state, searches, *this, dialogs),
       script(state, clock, dialogs, *this, searches, scopeCommands),
       skyChartFound_(!platform::SkyChartDirectory().empty()) {
     SetUpButtons();
@@ -125,8 +126,10 @@ void Form1::ReadClock() {
     ClockState& clock = state_.clock;
     if (!clock.realTime) return;  // a fictitious moment stands still
     clock.SetMoment(clock_.Now());
-    // Rise, transit and set are recomputed once a minute.
-    if (clock.second == 0) state_.riseSetValid = false;
+    // Rise, transit and set are recomputed once a minute, every 10 seconds for a near-Earth
+    // object; a transient catalog's position is looked up again at those moments too.
+    if (clock.second == 0 || (state_.object.nearEarthObject && clock.second % 10 == 0))
+        state_.riseSetValid = false;
 }
 
 void Form1::RefreshAll() {
@@ -135,6 +138,7 @@ void Form1::RefreshAll() {
 
     CalcTime(clock, state_.site);
     if (object.present != 0) UpdateBody(state_);
+    FollowTransientPosition();
 
     Time.caption = TimeText(clock);
     RealTime.visible = !clock.realTime;
@@ -154,6 +158,18 @@ void Form1::RefreshAll() {
         object.present != 0 && object.notInCatalog && !object.transientCatalog;
     if (object.present != 0) DrawObjectFields();
     DrawScopeControls();
+}
+
+void Form1::FollowTransientPosition() {
+    const CurrentObject& object = state_.object;
+    if (state_.riseSetValid || !object.transientCatalog || IsSolarSystemBody(object)) return;
+    const ClockState& clock = state_.clock;
+    if (object.nearEarthObject ? clock.second % 10 != 0 : clock.minute % 10 != 0) return;
+    static_cast<void>(searches.ChooseTransientPosition());
+}
+
+void Form1::ReselectTransient() {
+    if (state_.object.transientCatalog) static_cast<void>(searches.ChooseTransientPosition());
 }
 
 void Form1::DrawScopeControls() {
@@ -182,7 +198,9 @@ void Form1::DrawObjectFields() {
     Magnitude.caption = MagnitudeText(object);
     // Only a search that looked at the long names of a long-name catalog found a long name.
     Name1.caption = Name1Text(object, state_.longNameCatalog && state_.search.LongNameSearch);
-    Name2label.caption = Name2Text(object);
+    Name2label.caption = object.transientCatalog && !IsSolarSystemBody(object)
+                             ? TransientObjectText(object, state_.catalogFileName)
+                             : Name2Text(object);
     name3label.caption = Name3Text(object);
     Name4label.caption = Name4Text(object);
     Name5Label.caption = Name5Text(object);
@@ -224,7 +242,10 @@ void Form1::SetBodyToolTips() {
                                  : "The planet's apparent size, in seconds of arc";
     } else {
         Name2label.toolTip = "";
-        name3label.toolTip = "";
+        name3label.toolTip =
+            IsTransientObject(object)
+                ? "The asteroid or comet's angular distance from the sun (not necessarily along ecliptic)"
+                : "";
         Name4label.toolTip = kCopyName;
         Name5Label.toolTip = kCopyName;
     }
@@ -244,6 +265,7 @@ void Form1::GetReal() {
         Precess(state_.object, previousEpoch, GetTargetEpoch(clock, state_.scope.fixedEpoch),
                 state_.site.latitude);
     }
+    ReselectTransient();
     Timer1.enabled = true;
     Form_Load();
 }

@@ -18,6 +18,7 @@
 #include "forms/script_processor.h"
 #include "forms/search_commands.h"
 #include "forms/searching.h"
+#include "forms/transient_select.h"
 #include "forms/wizard.h"
 #include "platform/clock.h"
 #include "platform/serial_port.h"
@@ -90,6 +91,7 @@ public:
     HelpForm helpForm;
     ScopeForm scopeForm;
     FileSelect fileSelect;
+    TransientSelect transientSelect;
     // The command-line script, run one command per tick.
     ScriptProcessor script;
 
@@ -98,7 +100,7 @@ public:
     std::function<std::string()> createShortcut;
 
     // What the window asks the view to show next (the view opens it and clears the request).
-    enum class Open { None, CatalogSelect, DataEntry, Help, ScopeForm, FileSelect, Wizard };
+    enum class Open { None, CatalogSelect, DataEntry, Help, ScopeForm, FileSelect, Wizard, TransientSelect };
     Open openRequest = Open::None;
 
     // The window opens: applies the colours, reads the clock and refreshes every field; also the
@@ -134,6 +136,8 @@ public:
     void CatalogButton_Click();
     // "w Search Wizard": opens the search wizard on the current catalog.
     void DetailedSearch_Click();
+    // "a Get Comet / Asteroid": the transient catalog window.
+    void GetComet_Click();
     void AddObject_Click();
     void Help_Click();
     // Starts the sky-chart program centred on the object; says so when it is not found.
@@ -206,6 +210,11 @@ private:
     // The telescope status label and the buttons that need a telescope or the sky chart.
     void DrawScopeControls();
     void SetBodyToolTips();
+    // A transient catalog's position follows the clock: every 10 minutes, and every 10 seconds
+    // for a near-Earth object, it is looked up again for the moment shown.
+    void FollowTransientPosition();
+    // After the moment changed: the transient catalog's line for the new moment.
+    void ReselectTransient();
 
     bool skyChartFound_ = false;  // the sky-chart program is installed (looked up once)
 };

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "catalog/transient_catalog.h"
 #include "engine/coordinates.h"
 #include "engine/text_format.h"
 #include "engine/time_scales.h"
@@ -117,7 +118,7 @@ void Form1::Form_KeyPress(char key) {
             BestOf_Click();
             break;
         case 'A':
-            NotAvailable_Click(GetComet);
+            GetComet_Click();
             break;
         case 'X':
             Scope_Click();
@@ -171,7 +172,15 @@ void Form1::List1_Click(int index) {
 }
 
 // The search commands tell the observer how a search ended and redraw the window themselves.
-void Form1::SimpleSearch_Click() { searches.SimpleSearch(); }
+void Form1::SimpleSearch_Click() {
+    // A transient catalog is not searched by name: its position for the moment is chosen again.
+    if (IsTransientCatalogFlag(state_.catalogFlag)) {
+        static_cast<void>(searches.ChooseTransientPosition());
+        Redisplay();
+        return;
+    }
+    searches.SimpleSearch();
+}
 
 void Form1::BestOf_Click() { searches.BestOfTheSky(); }
 
@@ -192,6 +201,11 @@ void Form1::CatalogButton_Click() {
 void Form1::DetailedSearch_Click() {
     wizard.Form_Load();
     openRequest = Open::Wizard;
+}
+
+void Form1::GetComet_Click() {
+    transientSelect.Show();
+    openRequest = Open::TransientSelect;
 }
 
 void Form1::AddObject_Click() {
@@ -327,6 +341,7 @@ void Form1::DateButton_Click() {
     moment.day = day;
     moment.year = newYear;
     SetLocalMoment(state_, moment);
+    ReselectTransient();
     Redisplay();
 }
 
@@ -352,6 +367,7 @@ void Form1::TimeButton_Click() {
     moment.minute = minute;
     moment.second = second;
     SetLocalMoment(state_, moment);
+    ReselectTransient();
     Redisplay();
 }
 

@@ -27,9 +27,9 @@ constexpr std::array<HelpTopic, 55> kTopics{{
     {"Asteroids",
      "Asteroids (minor planets) orbit the Sun and move against the stars from night to night, so no fixed "
      "catalog can hold their positions. An asteroid's positions come from a transient catalog, a file of "
-     "its positions at successive times. Choosing one with \"a Get Comet / Asteroid\", so that the main "
-     "window shows its position for the present moment and its angular distance from the Sun, comes in a "
-     "later version of TALVO. See also Near-Earth Object and Transient Catalog."},
+     "its positions at successive times. Choose one with \"a Get Comet / Asteroid\": the main window then "
+     "shows its position for the present moment and its angular distance from the Sun. See also Near-Earth "
+     "Object and Transient Catalog."},
     {"Auxiliary Catalogs",
      "Besides the default catalog FULL.TLV, smaller catalogs of one kind of object are installed beside "
      "TALVO: MESSIER.TLV, BRIGHT.TLV (bright stars), DOUBLES.TLV, GALAXIES.TLV, GLOBULAR.TLV, "
@@ -94,9 +94,9 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "of the group dialout)."},
     {"Comets",
      "Comets travel on long orbits around the Sun and move against the stars, so their positions come "
-     "from transient catalogs: files of positions, one line per hour. Choosing one with \"a Get Comet / "
-     "Asteroid\" comes in a later version of TALVO; an object whose type begins with \"Comet\" will then "
-     "be shown as a comet. A designation such as C/2023 A3 is stored under a file name with \"-\" in "
+     "from transient catalogs: files of positions, one line per hour. Choose one with \"a Get Comet / "
+     "Asteroid\"; an object whose type begins with \"Comet\" is shown as a comet. A designation such as "
+     "C/2023 A3 is stored under a file name with \"-\" in "
      "place of \"/\". A comet's brightness is hard to predict, so take its magnitude as a guide only."},
     {"Date",
      "The date shown is the local date at your site: month-day-year for sites in the United States, "
@@ -203,9 +203,9 @@ constexpr std::array<HelpTopic, 55> kTopics{{
     {"Near-Earth Object",
      "A near-Earth object is an asteroid passing close to the Earth, within about 0.10 AU; it can cross "
      "the sky quickly. Its transient catalog holds minute-by-minute positions covering 24 hours. "
-     "Following one comes in a later version of TALVO: you will tick \"Near-Earth Object\" in the \"a Get "
-     "Comet / Asteroid\" window, and TALVO will take the position for the present minute every 10 seconds "
-     "and recompute its rise and set times as often."},
+     "Tick \"Near-Earth Object\" in the \"a Get Comet / Asteroid\" window to name one even in a set "
+     "moment; TALVO takes the position for the present minute every 10 seconds and recomputes its rise and "
+     "set times as often."},
     {"Next Match (button)",
      "\"n Next Match\" finds the next object that matches the last search, reading on in the catalog from "
      "the last match; the button shows the number of the match it will bring. After Best of the Sky it "
@@ -317,10 +317,10 @@ constexpr std::array<HelpTopic, 55> kTopics{{
     {"Transient Catalog",
      "A transient catalog holds the positions of one comet or asteroid: each line is its position at one "
      "moment, named by the UTC date and time it belongs to, one line per hour, or per minute for a "
-     "near-Earth object. The files are kept in the folder TransientCats in TALVO's folder. Choosing one "
-     "with \"a Get Comet / Asteroid\", so that TALVO takes the line for the present moment and moves on "
-     "as time passes, comes in a later version of TALVO, as does the offer to delete one whose positions "
-     "begin in an earlier year. A transient catalog cannot be searched by name."},
+     "near-Earth object. The files are kept in the folder TransientCats in TALVO's folder. Choose one with "
+     "\"a Get Comet / Asteroid\": TALVO takes the line for the present moment and moves on as time passes "
+     "(every 10 minutes). One whose positions begin in an earlier year is offered for deletion. A transient "
+     "catalog cannot be searched by name."},
     {"Transit",
      "An object transits when it crosses your meridian, the north-south line through the point overhead; "
      "it then stands highest in the sky and is usually seen best. TALVO shows the next transit (or the "

@@ -239,7 +239,7 @@ bool SearchCommands::ChooseCatalog(const std::string& fileName, const std::strin
         mainWindow_.SetSearchButtons("Transient Object", false);
         mainWindow_.SetStatus(
             "This catalog contains the positions of a single object (comet or asteroid) at various times.");
-        return true;
+        return ChooseTransientPosition() == TransientChoice::Found;
     }
     mainWindow_.SetSearchButtons("/ Simple Search", true);
     mainWindow_.SetStatus("Catalog = " + WithSlash(folder) + fileName);

@@ -13,6 +13,14 @@
 
 namespace talvo {
 
+// How choosing a transient catalog's position ended.
+enum class TransientChoice {
+    Found,       // the line of the present moment is the current object
+    NoPosition,  // no line for the moment; the observer was told, or kept an obsolete catalog
+    Deleted,     // an obsolete catalog, deleted as the observer agreed
+    Unreadable,  // the catalog could not be opened; the observer was told
+};
+
 class SearchCommands {
 public:
     SearchCommands(SessionState& state, SearchEngine& engine, DialogServices& dialogs,
@@ -44,6 +52,12 @@ public:
     // Makes the file the current catalog and sets the search buttons and the status line; tells
     // the observer when the catalog cannot be opened.
     bool ChooseCatalog(const std::string& fileName, const std::string& folder);
+
+    // The current transient catalog's line for the present moment becomes the current object;
+    // the search buttons stay disabled. Without one the observer is told, unless the clock runs
+    // in real time and the catalog's first position lies in an earlier year: such a catalog is
+    // obsolete and offered for deletion instead.
+    TransientChoice ChooseTransientPosition();
 
     // Closes the catalog and the matches file (the current catalog is about to change).
     void CloseFiles() { engine_.CloseFiles(); }

@@ -23,6 +23,7 @@
 #include "ui/scope_form_view.h"
 #include "ui/searching_view.h"
 #include "ui/text_codec.h"
+#include "ui/transient_select_view.h"
 #include "ui/wizard_view.h"
 
 namespace talvo::ui {
@@ -190,7 +191,7 @@ Form1View::Form1View(Form1& model, QWidget* parent) : QWidget(parent), model_(mo
         AddButton(model_.SkyChart, &Form1::SkyChart_Click),
         AddButton(model_.TraceButton, &Form1::TraceButton_Click),
         AddButton(model_.ObsLogButton, &Form1::ObsLogButton_Click),
-        AddUnavailable(model_.GetComet),
+        AddButton(model_.GetComet, &Form1::GetComet_Click),
         AddButton(model_.Scope, &Form1::Scope_Click),
         AddButton(model_.Command3, &Form1::Command3_Click),
         AddButton(model_.Command2, &Form1::Command2_Click),
@@ -363,6 +364,12 @@ void Form1View::AfterEvent() {
             model_.FileSelectClosed();
             AfterEvent();  // a first run's file opens the options window
             return;
+        }
+        case Form1::Open::TransientSelect: {
+            TransientSelectView view(model_.transientSelect, this);
+            view.exec();
+            model_.Redisplay();
+            break;
         }
         case Form1::Open::None:
             break;

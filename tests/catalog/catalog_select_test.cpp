@@ -65,6 +65,11 @@ TEST_F(CatalogSelectTest, ClickingACatalogSelectsItAndATransientOneSaysWhatItHol
             "This catalog contains the positions of a single object (comet or asteroid) at various times.")
             << file;
         EXPECT_EQ(mainWindow.searchCaption, "Transient Object") << file;
+        // Neither holds a line for the moment set (06:30 UTC on 7 December 2026).
+        EXPECT_EQ(dialogs.MessageTexts(), std::string("The Transient Catalog ") + file +
+                                              " contains no positions for the time set in TALVO.\n\r"
+                                              "Either change the time, or change catalogs.");
+        dialogs.messages.clear();
     }
     window.Form_Load();
     EXPECT_EQ(window.File1Items, (std::vector<std::string>{"B.TLV", "HOURLY.TLV", "MINUTES.TLV", "a.tlv"}));
