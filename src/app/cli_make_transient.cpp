@@ -2,15 +2,11 @@
 // its orbital elements (the one-line formats of the Minor Planet Center) and written into the
 // transient folder, where the window's comet and asteroid list finds it.
 #include <CLI/CLI.hpp>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "app/cli_commands.h"
 #include "app/cli_values.h"
-#include "catalog/transient_maker.h"
-#include "platform/atomic_file.h"
+#include "forms/transient_making.h"
 #include "platform/data_dirs.h"
 #include "platform/program_dir.h"
 
@@ -21,7 +17,6 @@ namespace {
 constexpr int kDefaultDays = 60;    // hourly lines: two months ahead
 constexpr int kDefaultHours = 24;   // per-minute lines of a near-Earth object: a day ahead
 constexpr int kMostLines = 400000;  // a catalog a search still reads in a moment
-constexpr std::size_t kLargestElementsFile = 64 * 1024 * 1024;
 
 struct MakeTransientOptions {
     std::string elements;
@@ -50,33 +45,6 @@ int RunMakeTransient(const MakeTransientOptions& options, const CliIo& io) {
     const auto refuse = [&io](const std::string& problem) {
         return RefuseArguments(io.err, "make-transient", problem);
     };
-    std::error_code error;
-    const auto size = std::filesystem::file_size(options.elements, error);
-    std::ifstream file(options.elements, std::ios::binary);
-    if (error || !file) return refuse("cannot read the elements file " + options.elements);
-    if (size > kLargestElementsFile) return refuse(options.elements + " is too large for an elements file");
-    const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-
-    std::vector<ElementsEntry> entries = ParseElementsText(text);
-    if (!options.object.empty()) {
-        std::erase_if(entries, [&options](const ElementsEntry& entry) {
-            return entry.name.find(options.object) == std::string::npos;
-        });
-    }
-    if (entries.empty()) {
-        io.err << "talvo-cli make-transient: no comet or minor-planet elements"
-               << (options.object.empty() ? "" : " of \"" + options.object + "\"") << " in "
-               << options.elements << "\n";
-        return kCliNothingFound;
-    }
-    if (entries.size() > 1) {
-        io.err << "talvo-cli make-transient: " << entries.size() << " objects in " << options.elements
-               << "; choose one with --object:\n";
-        for (const ElementsEntry& entry : entries) io.err << "  " << entry.name << "\n";
-        return kCliBadArguments;
-    }
-    const ElementsEntry& object = entries.front();
-
     TransientSpan span;
     span.perMinute = options.nearEarth;
     if (options.days > 0 && options.hours > 0) return refuse("give --days or --hours, not both");
@@ -96,24 +64,36 @@ int RunMakeTransient(const MakeTransientOptions& options, const CliIo& io) {
     span.month = start.month;
     span.day = start.day;
 
-    std::string path = options.out;
-    if (path.empty()) {
-        const platform::DataDirs dirs = platform::ProgramDataDirs();
-        path = dirs.appDir + "TransientCats/";
-        static_cast<void>(platform::EnsureDirectory(path));
-        path += TransientFileName(object.name);
+    std::string folder;
+    if (options.out.empty()) {
+        folder = platform::ProgramDataDirs().appDir + "TransientCats/";
+        static_cast<void>(platform::EnsureDirectory(folder));
     }
-    std::string bytes;
-    for (const std::string& line : MakeTransientLines(object, span)) bytes += line + "\r\n";
-    const platform::FileWriteStatus written = platform::WriteFileAtomically(path, bytes);
-    if (!written.ok) {
-        io.err << "talvo-cli make-transient: " << path << " was not written: " << written.reason << "\n";
-        return kCliBadArguments;
+    const TransientMaking made =
+        MakeTransientCatalogFile(options.elements, options.object, span, options.out, folder);
+    switch (made.outcome) {
+        case TransientMaking::Outcome::kMade:
+            break;
+        case TransientMaking::Outcome::kUnreadable:
+            return refuse(made.message);
+        case TransientMaking::Outcome::kNoElements:
+            io.err << "talvo-cli make-transient: no comet or minor-planet elements"
+                   << (options.object.empty() ? "" : " of \"" + options.object + "\"") << " in "
+                   << options.elements << "\n";
+            return kCliNothingFound;
+        case TransientMaking::Outcome::kSeveral:
+            io.err << "talvo-cli make-transient: " << made.names.size() << " objects in " << options.elements
+                   << "; choose one with --object:\n";
+            for (const std::string& name : made.names) io.err << "  " << name << "\n";
+            return kCliBadArguments;
+        case TransientMaking::Outcome::kNotWritten:
+            io.err << "talvo-cli make-transient: " << made.message << "\n";
+            return kCliBadArguments;
     }
-    io.out << (object.body.comet ? "Comet " : "Asteroid ") << object.name << ": " << span.steps
+    io.out << (made.comet ? "Comet " : "Asteroid ") << made.objectName << ": " << made.lines
            << (span.perMinute ? " positions a minute apart" : " positions an hour apart") << " from "
            << TransientMomentName(span.year, span.month, span.day, 0, 0, span.perMinute) << " UTC, in "
-           << path << "\n";
+           << made.path << "\n";
     return kCliOk;
 }
 

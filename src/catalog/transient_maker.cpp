@@ -1,6 +1,5 @@
 #include "catalog/transient_maker.h"
 
-#include <cctype>
 #include <cmath>
 #include <cstdio>
 
@@ -40,14 +39,6 @@ std::vector<std::string> MakeTransientLines(const ElementsEntry& object, const T
                                           span.perMinute ? 't' : 'T'));
     }
     return lines;
-}
-
-std::string TransientFileName(const std::string& objectName) {
-    std::string file;
-    for (const char c : objectName) {
-        file += std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '-' ? c : '_';
-    }
-    return (file.empty() ? std::string("TRANSIENT") : file) + ".TLV";
 }
 
 }  // namespace talvo

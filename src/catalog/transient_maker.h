@@ -24,8 +24,4 @@ std::string TransientMomentName(int year, int month, int day, int hour, int minu
 // the magnitude; "T" or "t" in the flag column of every line.
 std::vector<std::string> MakeTransientLines(const ElementsEntry& object, const TransientSpan& span);
 
-// A file name for the object's catalog: its name with every character other than a letter, a
-// digit or "-" made "_", and ".TLV".
-std::string TransientFileName(const std::string& objectName);
-
 }  // namespace talvo

@@ -1,10 +1,12 @@
 #include "forms/transient_select.h"
 
 #include <cctype>
+#include <filesystem>
 
 #include "catalog/catalog_reader.h"
 #include "catalog/transient_catalog.h"
 #include "engine/text_format.h"
+#include "forms/transient_making.h"
 #include "platform/folder_files.h"
 
 namespace talvo {
@@ -97,15 +99,15 @@ TransientSelect::TransientSelect(SessionState& state, SearchCommands& searches, 
         "Transient Catalogs.";
     Label3.toolTip = "Lists of Comets and Asteroids currently visible";
     Label3.visible = false;
-    Status.caption = "Click here to create Transient Catalogs for new objects.";
-    Status.toolTip = "Create Transient Catalogs for comets and asteroids.";
-    Status.visible = false;
+    Status.caption = "Make a Transient Catalog from orbital elements";
+    Status.toolTip =
+        "Make a catalog from a comet's or minor planet's orbital elements, saved as the Minor Planet "
+        "Center's one-line formats give them";
 }
 
 void TransientSelect::Show() {
     backColor = state_.backColor;
     foreColor = state_.textColor;
-    Status.caption = "Click here to create a Transient Catalog for a new object. ";
     Form_Load();
     visible = true;
 }
@@ -209,6 +211,49 @@ void TransientSelect::Load(const std::string& file) {
             MessageButtons::Ok, kTitle);
     }
     mainWindow_.Redisplay();
+}
+
+void TransientSelect::Status_Click() {
+    constexpr int kHoursHourly = 60 * 24;  // 60 days of hourly positions
+    constexpr int kMinutesNearEarth = 24 * 60;
+    const std::optional<std::string> elements = dialogs_.InputBox(
+        "File of orbital elements (comet or minor-planet lines in the Minor Planet Center's one-line "
+        "formats). The object whose name holds the text typed above is made when the file has several.",
+        "Make Transient Catalog", state_.transientDir);
+    if (!elements || elements->empty()) return;
+    TransientSpan span;
+    span.perMinute = EarthGraze.value;
+    span.steps = span.perMinute ? kMinutesNearEarth : kHoursHourly;
+    const CalendarDate today = CalendarOf(state_.clock.julianDate);
+    span.year = today.year;
+    span.month = today.month;
+    span.day = static_cast<int>(today.day);
+    const TransientMaking made =
+        MakeTransientCatalogFile(*elements, Text1.caption, span, "", state_.transientDir);
+    switch (made.outcome) {
+        case TransientMaking::Outcome::kMade:
+            break;
+        case TransientMaking::Outcome::kNoElements:
+            dialogs_.MessageBox("No comet or minor-planet elements" +
+                                    (Text1.caption.empty() ? std::string() : " of " + Text1.caption) +
+                                    " in " + *elements,
+                                MessageButtons::Ok, kTitle);
+            return;
+        case TransientMaking::Outcome::kSeveral: {
+            std::string text = "The file holds several objects. Type part of one name, then make it again:";
+            for (std::size_t i = 0; i < made.names.size() && i < 20; ++i) text += "\n" + made.names[i];
+            dialogs_.MessageBox(text, MessageButtons::Ok, kTitle);
+            return;
+        }
+        case TransientMaking::Outcome::kUnreadable:
+        case TransientMaking::Outcome::kNotWritten:
+            dialogs_.MessageBox(made.message, MessageButtons::Ok, kTitle);
+            return;
+    }
+    Form_Load();
+    comet = made.comet;
+    Load(std::filesystem::path(made.path).filename().string());
+    Close();
 }
 
 void TransientSelect::DeleteFile_Click() {

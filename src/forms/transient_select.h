@@ -43,8 +43,9 @@ public:
     Control Command1;      // load the named or selected object
     Control DeleteFile;
     CheckControl EarthGraze;  // a near-Earth object: allowed in a set moment too
-    // The links to pages of prepared catalogs and of catalog making: hidden, with nothing to open.
+    // The link to pages of prepared catalogs: hidden, with nothing to open.
     Control Label3;
+    // Makes a catalog from a file of orbital elements (see Status_Click).
     Control Status;
 
     bool comet = false;  // the last designation loaded named a comet
@@ -59,6 +60,11 @@ public:
     // Loads the typed designation, or the selected file; with neither the window closes.
     void Command1_Click();
     void DeleteFile_Click();
+    // Asks for a file of orbital elements (the Minor Planet Center's one-line formats), makes the
+    // catalog of the object in it (the one whose name holds the typed designation, when it has
+    // several) from today 0 h UTC, 60 days hourly or, near-Earth, 24 hours a minute apart, puts
+    // it in the transient folder and loads it.
+    void Status_Click();
     void Close() { visible = false; }
 
 private:

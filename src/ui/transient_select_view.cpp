@@ -46,8 +46,7 @@ TransientSelectView::TransientSelectView(TransientSelect& model, QWidget* parent
     layout->addLayout(buttons);
     visibleLink_ = new QLabel(this);
     visibleLink_->setWordWrap(true);
-    status_ = new QLabel(this);
-    status_->setWordWrap(true);
+    status_ = new QPushButton(this);
     layout->addWidget(visibleLink_);
     layout->addWidget(status_);
     resize(460, 480);
@@ -67,6 +66,10 @@ TransientSelectView::TransientSelectView(TransientSelect& model, QWidget* parent
     });
     connect(name_, &QLineEdit::returnPressed, this, [this] {
         model_.Command1_Click();
+        AfterEvent();
+    });
+    connect(status_, &QPushButton::clicked, this, [this] {
+        model_.Status_Click();
         AfterEvent();
     });
     connect(nearEarth_, &QCheckBox::clicked, this, [this](bool checked) {

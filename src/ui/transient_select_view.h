@@ -32,7 +32,7 @@ private:
     QPushButton* load_;
     QPushButton* delete_;
     QLabel* visibleLink_;
-    QLabel* status_;
+    QPushButton* status_;  // makes a catalog from orbital elements
 };
 
 }  // namespace talvo::ui

@@ -132,7 +132,6 @@ TEST(TransientMaker, LinesReadBackAsTransientPositionsOfTheirObject) {
     const std::string bright = FormatCatalogLine({"a", "b", "c", "d", "Comet"}, 1.0, -1.0, -1.5, 2000.0, 'T');
     EXPECT_EQ(Columns(bright, kMagnitudeColumn).substr(0, 5), "-1.50");
     EXPECT_EQ(bright[kMagnitudePoint - 1], '.');
-    EXPECT_EQ(TransientFileName("C/2023 A3 (Tsuchinshan-ATLAS)"), "C_2023_A3__Tsuchinshan-ATLAS_.TLV");
 }
 
 }  // namespace

@@ -69,7 +69,8 @@ TEST_F(TransientSelectTest, OpensOnTheCatalogsOfTheFolder) {
     EXPECT_FALSE(window.DeleteFile.enabled);
     EXPECT_TRUE(window.Text1.enabled);
     EXPECT_EQ(window.NewFileLabel.caption, "Enter New Object Name");
-    EXPECT_FALSE(window.Status.visible || window.Label3.visible);  // nothing to open yet
+    EXPECT_FALSE(window.Label3.visible);  // the web pages it would open do not exist
+    EXPECT_TRUE(window.Status.visible);   // making a catalog from orbital elements
 
     window.File1_Click(1);
     EXPECT_TRUE(window.DeleteFile.enabled);
@@ -178,6 +179,43 @@ TEST_F(TransientSelectTest, DeletesOnlyTheSelectedFileOfTheFolder) {
     EXPECT_EQ(dialogs.MessageTexts(), "Unable to Delete ../outside.tlv");
     EXPECT_TRUE(std::filesystem::exists(dir.File("outside.tlv")));
     EXPECT_TRUE(Exists("b.tlv"));
+}
+
+TEST_F(TransientSelectTest, ACatalogMadeFromOrbitalElementsIsPutInTheFolderAndLoaded) {
+    // A comet line and a minor-planet line, in the Minor Planet Center's columns.
+    std::string comet(160, ' ');
+    comet.replace(0, 5, "0012P");
+    comet.replace(14, 87,
+                  "2024 04 21.1462  0.780790  0.954588  199.0238  255.8555   74.1912  20240417   5.0  6.0");
+    comet.replace(102, 15, "12P/Pons-Brooks");
+    std::string ceres(194, ' ');
+    ceres.replace(0, 79, "00001    3.34  0.15 K2555 188.70269   73.27343   80.25221   10.58780  0.0794013");
+    ceres.replace(80, 23, " 0.21424651   2.7660512");
+    ceres.replace(166, 9, "(1) Ceres");
+    dir.Write("elements.txt", "Heading of the saved page\n" + comet + "\n" + ceres + "\n");
+
+    window.Show();
+    dialogs.inputAnswers = {dir.File("elements.txt")};
+    window.Status_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);  // two objects: one must be named
+    EXPECT_NE(dialogs.messages[0].text.find("\n12P/Pons-Brooks\n(1) Ceres"), std::string::npos);
+    EXPECT_TRUE(window.visible);
+
+    window.Text1_Change("Ceres");
+    dialogs.inputAnswers = {dir.File("elements.txt")};
+    window.Status_Click();
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(Exists("(1) Ceres.TLV"));
+    EXPECT_FALSE(window.visible);
+    EXPECT_EQ(state.catalogFileName, "(1) Ceres.TLV");
+    EXPECT_EQ(state.object.name2, "(1) Ceres   ");
+    EXPECT_EQ(state.object.planetIndex, kTransientAsteroid);
+
+    dialogs.inputAnswers = {dir.File("no such file")};
+    window.Show();
+    window.Status_Click();
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].text.rfind("Cannot read " + dir.File("no such file"), 0), 0u);
 }
 
 }  // namespace
