@@ -320,7 +320,14 @@ constexpr std::array<HelpTopic, 55> kTopics{{
      "near-Earth object. The files are kept in the folder TransientCats in TALVO's folder. Choose one with "
      "\"a Get Comet / Asteroid\": TALVO takes the line for the present moment and moves on as time passes "
      "(every 10 minutes). One whose positions begin in an earlier year is offered for deletion. A transient "
-     "catalog cannot be searched by name."},
+     "catalog cannot be searched by name. TALVO makes one itself, without a network, from the object's "
+     "orbital elements: save them once as the Minor Planet Center's one-line formats give them (comets: "
+     "perihelion date in columns 15-29, q 31-39, e 42-49, argument of perihelion 52-59, node 62-69, "
+     "inclination 72-79, H and K 92-100, name 103 on; minor planets: H 9-13, G 15-19, packed epoch 21-25, "
+     "mean anomaly 27-35, argument of perihelion 38-46, node 49-57, inclination 60-68, e 71-79, a 93-103, "
+     "name 167 on), then click \"Make a Transient Catalog from orbital elements\" in that window and give "
+     "the file: 60 days of hourly positions from today, or, with \"Near-Earth Object\" ticked, a day of "
+     "positions a minute apart. talvo-cli make-transient does the same from a terminal."},
     {"Transit",
      "An object transits when it crosses your meridian, the north-south line through the point overhead; "
      "it then stands highest in the sky and is usually seen best. TALVO shows the next transit (or the "
