@@ -1,6 +1,7 @@
 #include "app/cli_session.h"
 
 #include <filesystem>
+#include <sstream>
 
 #include "app/console_dialogs.h"
 #include "engine/numeric.h"
@@ -27,7 +28,10 @@ bool LoadCliHomeFile(SessionState& state, const CliSessionOptions& options, cons
         state.appDir = path.has_parent_path() ? path.parent_path().string() + "/" : std::string();
         state.dataDir.clear();
     }
-    ConsoleDialogs dialogs(messages);
+    // Unattended, the model rules' questions ("Does this Scope have a GPS?") are answered No
+    // without a word, as the window does for a script.
+    std::ostringstream unsaid;
+    ConsoleDialogs dialogs(state.scriptMode ? static_cast<std::ostream&>(unsaid) : messages);
     const HomeLoad load = LoadHomeFile(state, zone, dialogs, {});
     state.appDir = appDir;
     state.dataDir = dataDir;

@@ -7,6 +7,7 @@
 
 #include "catalog/catalog_fixture.h"
 #include "cli_run.h"
+#include "forms/home_location.h"
 #include "support/scoped_env.h"
 #include "support/sim_process.h"
 
@@ -61,6 +62,20 @@ TEST_F(CliScriptTest, CatalogFindAndGotoDriveTheTelescopeAndEndWithZero) {
               "talvo-cli script: Command 2: FIND=M42 Successful\n"
               "talvo-cli script: Command 3: GOTO=1 Successful\n");
     EXPECT_EQ(run.out, "");
+}
+
+TEST_F(CliScriptTest, TheHomeFilesModelQuestionIsAnsweredWithoutAWord) {
+    SessionState saved;
+    saved.appDir = dir.path();
+    saved.homeFileName = "TALVO.HOM";
+    saved.firstUseDate = kFirstUseUnset + 1.0;
+    saved.scope.scopeModel = 401;  // a Meade model: loading it asks whether it has a GPS
+    saved.scope.scopeType = 4;
+    saved.scope.scopePort = 3;
+    ASSERT_TRUE(SaveHomeFile(saved, nullptr).ok);
+    const CliRun run = Script({"CAT=MESSIER.TLV"});
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.err, "talvo-cli script: Command 1: CAT=MESSIER.TLV Successful\n");
 }
 
 TEST_F(CliScriptTest, AFailureOrTheExitTimeEndsWithItsCode) {
