@@ -330,7 +330,7 @@ SiteReading ReadCelestronGps(platform::CommIO& comm, const ScopeSettings& scope,
             SiteReading refusal;
             refusal.status = SiteReadStatus::kYearMismatch;
             refusal.error = "Error: Scope Year= " + std::to_string(reading.utc.year) +
-                            ", Windows Year = " + std::to_string(context.currentYear);
+                            ", Computer Year = " + std::to_string(context.currentYear);
             return refusal;
         }
         hooks.Status("Waiting for response to Time Query");

@@ -53,4 +53,11 @@ bool DrawnState::Colours(QWidget* widget, Colour fore, Colour back, QString (*sh
     return true;
 }
 
+QFont Points(int points, bool bold) {
+    QFont font;
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
+
 }  // namespace talvo::ui

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QFont>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
@@ -24,6 +25,9 @@ QString DisabledCss(Colour fore, Colour back);
 QString ColourSheet(Colour fore, Colour back);
 
 // Tooltip, visibility and enabled state of the control; what the widget already holds is left alone.
+// A font of that many points, read at arm's length from a laptop or tablet at the telescope.
+QFont Points(int points, bool bold = false);
+
 void ApplyControl(QWidget* widget, const Control& control);
 
 // What one widget was last given from the model, so that a redraw sets only what changed. The

@@ -12,14 +12,6 @@ namespace talvo::ui {
 
 namespace {
 
-// Read at arm's length from a laptop or tablet at the telescope.
-QFont Points(int points, bool bold = false) {
-    QFont font;
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
-
 // A list or text box in the control's colours; the selected row is drawn inverted, and the scroll
 // bar keeps to the two colours so that no pale system grey lights up the window at night.
 void PaintBox(QWidget* widget, const char* type, const Control& control) {

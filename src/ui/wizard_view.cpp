@@ -12,13 +12,6 @@ namespace talvo::ui {
 
 namespace {
 
-QFont Points(int points, bool bold = false) {
-    QFont font;
-    font.setPointSize(points);
-    font.setBold(bold);
-    return font;
-}
-
 // The window in the main window's colours: boxes framed in the text colour, and nothing drawn in
 // the pale system greys that would light up the window at night.
 QString WindowSheet(Colour fore, Colour back) {

@@ -137,8 +137,8 @@ TEST_F(SiteExchange, CelestronYearFarFromTheComputersEndsTheReading) {
     const SiteReading reading =
         ReadCelestronGps(comm_, Scope(1), SiteReadContext{true, year + 16, false}, Hooks());
     EXPECT_EQ(reading.status, SiteReadStatus::kYearMismatch);
-    EXPECT_EQ(reading.error,
-              "Error: Scope Year= " + std::to_string(year) + ", Windows Year = " + std::to_string(year + 16));
+    EXPECT_EQ(reading.error, "Error: Scope Year= " + std::to_string(year) +
+                                 ", Computer Year = " + std::to_string(year + 16));
 }
 
 TEST_F(SiteExchange, UploadSendsTheFiveCommandsAndSkipsTheDatesExtraLines) {
